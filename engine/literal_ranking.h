@@ -1,0 +1,12 @@
+#pragma once
+
+#include "knowledge/knowledge_base.h"
+
+namespace ordisan {
+
+// The two passes of ComputeScoresAndWeights written out link scan by link scan, one
+// scan per syndrome and one per symptom. Kept as the reference that the fast form
+// must match bit for bit, in tests and benchmarks.
+void ComputeScoresAndWeightsLiteral(KnowledgeBase& kb);
+
+} // namespace ordisan

@@ -1,0 +1,174 @@
+#include "knowledge/load_common.h"
+#include "knowledge/loaders.h"
+
+#include <cstring>
+
+namespace ordisan {
+
+namespace {
+
+constexpr char BLANK = ' ';
+
+bool parseSex(char letter, SexCode& sex)
+{
+    switch (letter) {
+    case 'M': case 'm': sex = SEX_MALE; return true;
+    case 'Z': case 'z': sex = SEX_FEMALE; return true;
+    case 'O': case 'o': sex = SEX_BOTH; return true;
+    default: return false;
+    }
+}
+
+bool parseLocation(char letter, LocationCode& location)
+{
+    switch (letter) {
+    case 'G': case 'g': location = LOC_HEAD; return true;
+    case 'T': case 't': location = LOC_TRUNK; return true;
+    case 'U': case 'u': location = LOC_LIMBS; return true;
+    case 'O': case 'o': location = LOC_OTHER; return true;
+    default: return false;
+    }
+}
+
+int findSymptom(const KnowledgeBase& kb, const SymptomRecord& candidate)
+{
+    for (int j = 0; j < kb.symptomCount; ++j) {
+        const SymptomRecord& s = kb.symptoms[j];
+        if (s.sex == candidate.sex && s.location == candidate.location
+            && s.answer == candidate.answer && s.weight == candidate.weight
+            && std::memcmp(s.text, candidate.text, sizeof s.text) == 0)
+            return j;
+    }
+    return -1;
+}
+
+void reportCounts(const KnowledgeBase& kb, LoadReporter& reporter)
+{
+    reporter.showSyndromeCounts(kb.syndromeCount, kb.symptomCount, kb.linkCount);
+}
+
+enum class LineResult { Next, Stop };
+
+LineResult takeSyndromeLine(KnowledgeBase& kb, const LineReader& reader, std::int64_t fileSize,
+                            LoadReporter& reporter)
+{
+    const char* line = reader.line();
+    if (kb.syndromeCount == MAX_SYNDROMES) {
+        reportMessage(reporter, Message::TooManySyndromes);
+        return LineResult::Stop;
+    }
+    const std::size_t length = std::strlen(line);
+    if (length > NAME_SIZE - 1) {
+        reportLineMessage(reporter, Message::SyndromeNameTooLong, reader.lineNumber());
+        return LineResult::Stop;
+    }
+    std::memcpy(kb.syndromes[kb.syndromeCount].name, line, length + 1);
+    ++kb.syndromeCount;
+    if (kb.syndromeCount % 5 == 0) {
+        reporter.showProgress(progressPercent(reader.bytesConsumed(), fileSize));
+        reportCounts(kb, reporter);
+    }
+    return LineResult::Next;
+}
+
+LineResult takeSymptomLine(KnowledgeBase& kb, const LineReader& reader, LoadReporter& reporter)
+{
+    const char* line = reader.line();
+    const int number = reader.lineNumber();
+    const std::size_t length = std::strlen(line);
+    std::size_t s = 0;
+    while (line[s] == BLANK)
+        ++s;
+    // Bytes past the end of the line read as NUL and so fail every test.
+    const auto at = [&](std::size_t i) { return i < length ? line[i] : '\0'; };
+
+    SymptomRecord candidate{};
+    if (!parseSex(at(s), candidate.sex)) {
+        reportLineMessage(reporter, Message::UnknownSex, number);
+        return LineResult::Stop;
+    }
+    if (at(s + 1) != '-') {
+        reportLineMessage(reporter, Message::ExpectedDash, number);
+        return LineResult::Stop;
+    }
+    if (!parseLocation(at(s + 2), candidate.location)) {
+        reportLineMessage(reporter, Message::UnknownLocation, number);
+        return LineResult::Stop;
+    }
+    if (at(s + 3) != ')') {
+        reportLineMessage(reporter, Message::ExpectedParenthesis, number);
+        return LineResult::Stop;
+    }
+    // Position s + 4 is skipped untested; the text starts at s + 5.
+    const char* text = length > s + 5 ? line + s + 5 : "";
+    const std::size_t textLength = std::strlen(text);
+    if (textLength > NAME_SIZE - 1) {
+        reportLineMessage(reporter, Message::SymptomTextTooLong, number);
+        return LineResult::Stop;
+    }
+    if (kb.syndromeCount == 0) {
+        reportLineMessage(reporter, Message::SymptomWithoutSyndrome, number);
+        return LineResult::Stop;
+    }
+    std::memcpy(candidate.text, text, textLength);
+
+    // Both capacities are checked before anything is stored, so a refused line
+    // leaves no symptom without a link.
+    int j = findSymptom(kb, candidate);
+    if (j < 0 && kb.symptomCount == MAX_SYMPTOMS) {
+        reportMessage(reporter, Message::TooManySymptoms);
+        return LineResult::Stop;
+    }
+    if (kb.linkCount == MAX_LINKS) {
+        reportMessage(reporter, Message::TooManyLinks);
+        return LineResult::Stop;
+    }
+    if (j < 0) {
+        j = kb.symptomCount++;
+        kb.symptoms[j] = candidate;
+    }
+    kb.links[kb.linkCount++] = SymptomLink{j, kb.syndromeCount - 1};
+    return LineResult::Next;
+}
+
+} // namespace
+
+bool loadSyndromeFile(KnowledgeBase& kb, LineReader& reader, LoadReporter& reporter)
+{
+    FileAccess& files = reader.files();
+    detail::OpenedFile file;
+    const detail::OpenMessages messages{Message::SyndromeFileOpen, Message::SyndromeFileSeekEnd,
+                                        Message::SyndromeFileSeekStart};
+    if (!detail::openMeasured(files, SYNDROME_FILE_NAME, messages, reporter, file))
+        return false;
+    if (!reader.allocateChunk()) {
+        files.close(file.stream);
+        reportMessage(reporter, Message::ChunkAllocation);
+        return false;
+    }
+
+    reader.attach(file.stream);
+    kb.symptomCount = 0;
+    kb.syndromeCount = 0;
+    kb.linkCount = 0;
+
+    while (reader.readLine(MAX_EXPRESSION_LENGTH, reporter)) {
+        const char* line = reader.line();
+        if (isBlankLine(line))
+            continue;
+        const LineResult result = line[0] != BLANK
+            ? takeSyndromeLine(kb, reader, file.size, reporter)
+            : takeSymptomLine(kb, reader, reporter);
+        if (result == LineResult::Stop) {
+            files.close(file.stream);
+            return false;
+        }
+    }
+
+    files.close(file.stream);
+    reporter.showProgress(100);
+    reportCounts(kb, reporter);
+    return true;
+}
+
+} // namespace ordisan
