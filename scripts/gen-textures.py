@@ -86,11 +86,11 @@ def marble_texture():
     out = []
     for _ in range(34):
         out.append(blob(rng, 640, 480, "cloudLight", (50, 180), (30, 110)))
-    for _ in range(30):
+    for _ in range(44):
         out.append(blob(rng, 640, 480, "cloudDark", (40, 160), (25, 90)))
 
     veins = []
-    for _ in range(22):
+    for _ in range(26):
         x, y = rng.uniform(-80, 640), rng.uniform(-80, 480)
         a = math.radians(rng.gauss(32, 14))
         veins.append(walk(rng, x, y, a, rng.randint(14, 40), rng.uniform(9, 15), 0.16))
@@ -106,6 +106,22 @@ def marble_texture():
     for pts in veins:
         out.append(f'<path d="{smooth_path(pts)}" stroke-width="{n(rng.uniform(0.7, 1.9))}" '
                    f'stroke-opacity="{rng.uniform(0.16, 0.36):.2f}"/>')
+        # marble veins run in bundles: hairlines beside the main one
+        for _ in range(rng.randint(0, 2)):
+            off = rng.uniform(2, 6) * rng.choice((-1, 1))
+            side = []
+            for i, (px, py) in enumerate(pts):
+                j = min(i + 1, len(pts) - 1)
+                k = max(j - 1, 0)
+                dx, dy = pts[j][0] - pts[k][0], pts[j][1] - pts[k][1]
+                length = math.hypot(dx, dy) or 1
+                wob = rng.uniform(-0.8, 0.8)
+                side.append((px - dy / length * (off + wob), py + dx / length * (off + wob)))
+            start = rng.randrange(0, len(side) // 2)
+            end = rng.randrange(start + 2, len(side) + 1)
+            if end - start >= 2:
+                out.append(f'<path d="{smooth_path(side[start:end])}" stroke-width="{n(rng.uniform(0.4, 0.7))}" '
+                           f'stroke-opacity="{rng.uniform(0.1, 0.22):.2f}"/>')
         for _ in range(rng.randint(1, 4)):
             i = rng.randrange(len(pts) - 1)
             bx, by = pts[i]
@@ -125,9 +141,9 @@ def marble_texture():
     out.append("</g>")
 
     out.append('<g fill="#5f666d">')
-    for _ in range(420):
+    for _ in range(260):
         out.append(f'<circle cx="{n(rng.uniform(0, 640))}" cy="{n(rng.uniform(0, 480))}" '
-                   f'r="{n(rng.uniform(0.4, 1.2))}" fill-opacity="{rng.uniform(0.08, 0.22):.2f}"/>')
+                   f'r="{n(rng.uniform(0.4, 1))}" fill-opacity="{rng.uniform(0.06, 0.14):.2f}"/>')
     out.append("</g>")
     return out
 
