@@ -6,6 +6,8 @@
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 #include "res/strings.h"
+#include "views/dictionary_dlg.h"
+#include "views/overview_dlg.h"
 
 #include <QKeyEvent>
 
@@ -91,14 +93,22 @@ void CMainMenuDlg::keyPressEvent(QKeyEvent* event)
     CDialog::keyPressEvent(event);
 }
 
-// The overview tree dialog opens here once it exists.
-void CMainMenuDlg::OnPregled() {}
+// A fresh overview on every click, owned by the main menu; its result is not needed.
+void CMainMenuDlg::OnPregled()
+{
+    COverviewDlg overview;
+    overview.RunModal(knowledgeBase);
+}
 
 // The patient data dialog, and after its OK the diagnosis dialog, open here once
 // they exist.
 void CMainMenuDlg::OnDijagnosticiranje() {}
 
-// The dictionary tree dialog opens here once it exists.
-void CMainMenuDlg::OnRjecnik() {}
+// A fresh dictionary on every click; its result is not needed.
+void CMainMenuDlg::OnRjecnik()
+{
+    CDictionaryDlg dictionary;
+    dictionary.RunModal(knowledgeBase);
+}
 
 } // namespace ordisan

@@ -1,0 +1,132 @@
+#include "views/overview_dlg.h"
+
+#include "platform/data_exchange.h"
+#include "platform/text_codec.h"
+#include "res/dialog_templates.h"
+#include "res/resource.h"
+#include "views/browsing_tree.h"
+
+#include <QList>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+namespace ordisan {
+
+namespace {
+
+constexpr int IMAGE_SIZE = 16;
+
+// A text field up to its NUL, never past the end of its array.
+template <std::size_t N>
+std::string_view fieldText(const char (&field)[N])
+{
+    return std::string_view(field, strnlen(field, N));
+}
+
+} // namespace
+
+COverviewDlg::COverviewDlg(QWidget* parent) : CDialog(&OVERVIEW_TEMPLATE, parent) {}
+
+COverviewDlg::~COverviewDlg() = default;
+
+int COverviewDlg::RunModal(KnowledgeBase* kb)
+{
+    knowledgeBase = kb;
+    BuildImageList();
+    return DoModal();
+}
+
+void COverviewDlg::BuildImageList()
+{
+    imageList.Create(IMAGE_SIZE);
+    headImage = imageList.AddIcon(IDI_HEAD);
+    trunkImage = imageList.AddIcon(IDI_TRUNK);
+    otherImage = imageList.AddIcon(IDI_OTHER);
+    limbsImage = imageList.AddIcon(IDI_LIMBS);
+    syndromeImage = imageList.AddIcon(IDI_SYNDROME);
+}
+
+void COverviewDlg::DoDataExchange(DataExchange& exchange)
+{
+    DDX_Control(exchange, IDC_TREE, treeCtrl);
+}
+
+bool COverviewDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    setUpBrowsingTree(treeCtrl);
+    FillTree();
+    return true;
+}
+
+int COverviewDlg::imageForLocation(LocationCode location) const
+{
+    switch (location) {
+    case LOC_HEAD: return headImage;
+    case LOC_TRUNK: return trunkImage;
+    case LOC_LIMBS: return limbsImage;
+    default: return otherImage; // LOC_OTHER and any value a record may hold
+    }
+}
+
+bool COverviewDlg::FillTree()
+{
+    if (!treeCtrl)
+        return true;
+    treeCtrl->clear();
+    treeCtrl->setIconSize(imageList.imageSize().isEmpty() ? QSize(IMAGE_SIZE, IMAGE_SIZE)
+                                                          : imageList.imageSize());
+    if (!knowledgeBase || knowledgeBase->syndromeCount <= 0)
+        return true;
+    const KnowledgeBase& kb = *knowledgeBase;
+    const int syndromeCount = std::min(kb.syndromeCount, MAX_SYNDROMES);
+    const int symptomCount = std::clamp(kb.symptomCount, 0, MAX_SYMPTOMS);
+    const int linkCount = std::clamp(kb.linkCount, 0, MAX_LINKS);
+
+    // Items are built off the tree and added in one go; the result is the same as
+    // inserting them one by one: syndromes in file order, children in link order.
+    QList<QTreeWidgetItem*> syndromeItems;
+    syndromeItems.reserve(syndromeCount);
+    const QIcon syndromeIcon = imageList.icon(syndromeImage);
+    for (int i = 0; i < syndromeCount; ++i) {
+        auto* item = new QTreeWidgetItem(QStringList(fromCp1250(fieldText(kb.syndromes[i].name))));
+        item->setIcon(0, syndromeIcon);
+        item->setData(0, Qt::UserRole, i);
+        syndromeItems.append(item);
+    }
+
+    // A symptom shared by several syndromes is converted once.
+    QList<QString> symptomTexts(symptomCount);
+    QList<bool> converted(symptomCount, false);
+    for (int j = 0; j < linkCount; ++j) {
+        const SymptomLink& link = kb.links[j];
+        // The loaders only make links between records they have read; a link that
+        // names anything else has nothing to show.
+        if (link.syndrome < 0 || link.syndrome >= syndromeCount || link.symptom < 0
+            || link.symptom >= symptomCount)
+            continue;
+        const int s = link.symptom;
+        if (!converted[s]) {
+            symptomTexts[s] = fromCp1250(fieldText(kb.symptoms[s].text));
+            converted[s] = true;
+        }
+        auto* child = new QTreeWidgetItem(syndromeItems[link.syndrome], QStringList(symptomTexts[s]));
+        child->setIcon(0, imageList.icon(imageForLocation(kb.symptoms[s].location)));
+        child->setData(0, Qt::UserRole, OVERVIEW_SYMPTOM_PARAM_BASE + s);
+    }
+    treeCtrl->addTopLevelItems(syndromeItems);
+    return true;
+}
+
+bool COverviewDlg::DestroyWindow()
+{
+    if (treeCtrl)
+        treeCtrl->clear();
+    imageList.DeleteImageList();
+    return CDialog::DestroyWindow();
+}
+
+} // namespace ordisan
