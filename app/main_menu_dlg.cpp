@@ -2,6 +2,8 @@
 
 #include "app/about_dlg.h"
 #include "app/loader_dlg.h"
+#include "diagnosis/diagnosis_dlg.h"
+#include "diagnosis/patient_dlg.h"
 #include "platform/resources.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
@@ -100,9 +102,16 @@ void CMainMenuDlg::OnPregled()
     overview.RunModal(knowledgeBase);
 }
 
-// The patient data dialog, and after its OK the diagnosis dialog, open here once
-// they exist.
-void CMainMenuDlg::OnDijagnosticiranje() {}
+// The patient's age and sex, and only after "Dalje >>" the diagnosis itself. Each
+// dialog is fresh, so nothing of the previous patient shows.
+void CMainMenuDlg::OnDijagnosticiranje()
+{
+    CPatientDlg patient;
+    if (patient.RunModal(knowledgeBase) != IDOK)
+        return;
+    CDiagnosisDlg diagnosis;
+    diagnosis.RunModal(knowledgeBase);
+}
 
 // A fresh dictionary on every click; its result is not needed.
 void CMainMenuDlg::OnRjecnik()

@@ -11,7 +11,7 @@ class QWidget;
 namespace ordisan {
 
 // What the framework says when a field meant for an unsigned number is rejected.
-inline constexpr const char* UNSIGNED_FIELD_MESSAGE = "Please enter a positive integer.";
+inline constexpr const char* UNSIGNED_FIELD_MESSAGE = "Upišite cijeli broj bez predznaka.";
 inline constexpr const char* UNSIGNED_FIELD_CAPTION = "Ordisan";
 
 // One run of a dialog's DoDataExchange, towards the controls or from them. After a

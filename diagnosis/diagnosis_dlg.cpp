@@ -1,0 +1,357 @@
+#include "diagnosis/diagnosis_dlg.h"
+
+#include "diagnosis/diagnosis_item.h"
+#include "diagnosis/item_texts.h"
+#include "diagnosis/tree_look.h"
+#include "engine/ranking_engine.h"
+#include "platform/data_exchange.h"
+#include "platform/text_codec.h"
+#include "res/dialog_templates.h"
+#include "res/resource.h"
+#include "views/dictionary_dlg.h"
+#include "views/overview_dlg.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTreeWidget>
+
+#include <vector>
+
+namespace ordisan {
+
+namespace {
+
+constexpr int IMAGE_SIZE = 16;
+
+bool templateStyleOf(const CDialog& dialog, int id, unsigned styleBit)
+{
+    for (const ControlTemplate& row : dialog.dialogTemplate()->controls)
+        if (row.id == id)
+            return (row.styles & styleBit) != 0;
+    return false;
+}
+
+// The item a double-click at `position` landed on: its icon or its text. Empty space
+// below the items, an expand button and the lines beside an item are no item.
+QTreeWidgetItem* itemHit(QTreeWidget* tree, const QPoint& position)
+{
+    QTreeWidgetItem* item = tree->itemAt(position);
+    if (!item || !tree->visualItemRect(item).contains(position))
+        return nullptr;
+    return item;
+}
+
+// The links of each syndrome in link-table order, found in one pass: the links of
+// syndrome i are byLink[first[i]] … byLink[first[i + 1] - 1].
+struct LinksBySyndrome {
+    explicit LinksBySyndrome(const KnowledgeBase& kb)
+        : first(static_cast<std::size_t>(kb.syndromeCount) + 1, 0),
+          byLink(static_cast<std::size_t>(kb.linkCount))
+    {
+        for (int l = 0; l < kb.linkCount; ++l)
+            ++first[static_cast<std::size_t>(kb.links[l].syndrome) + 1];
+        for (std::size_t i = 1; i < first.size(); ++i)
+            first[i] += first[i - 1];
+        std::vector<int> next(first.begin(), first.end() - 1);
+        for (int l = 0; l < kb.linkCount; ++l)
+            byLink[static_cast<std::size_t>(next[static_cast<std::size_t>(kb.links[l].syndrome)]++)] = l;
+    }
+    std::vector<int> first;
+    std::vector<int> byLink;
+};
+
+} // namespace
+
+CDiagnosisDlg::CDiagnosisDlg(QWidget* parent) : CDialog(&DIAGNOSIS_TEMPLATE, parent) {}
+
+CDiagnosisDlg::~CDiagnosisDlg() = default;
+
+int CDiagnosisDlg::RunModal(KnowledgeBase* kb)
+{
+    PrepareRun(kb);
+    return DoModal();
+}
+
+void CDiagnosisDlg::PrepareRun(KnowledgeBase* kb)
+{
+    knowledgeBase = kb;
+    // The three answer pictures come first in both lists, in the same order.
+    syndromeImages.Create(IMAGE_SIZE);
+    presentImage = syndromeImages.AddIcon(IDI_PRESENT);
+    absentImage = syndromeImages.AddIcon(IDI_ABSENT);
+    unknownImage = syndromeImages.AddIcon(IDI_UNKNOWN);
+    lowImage = syndromeImages.AddIcon(IDI_BAND_LOW);
+    belowHalfImage = syndromeImages.AddIcon(IDI_BAND_BELOW_HALF);
+    halfImage = syndromeImages.AddIcon(IDI_BAND_HALF);
+    aboveHalfImage = syndromeImages.AddIcon(IDI_BAND_ABOVE_HALF);
+    highImage = syndromeImages.AddIcon(IDI_BAND_HIGH);
+    symptomImages.Create(IMAGE_SIZE);
+    symptomPresentImage = symptomImages.AddIcon(IDI_PRESENT);
+    symptomAbsentImage = symptomImages.AddIcon(IDI_ABSENT);
+    symptomUnknownImage = symptomImages.AddIcon(IDI_UNKNOWN);
+    // A new diagnosis starts from nothing known.
+    ResetAnswers(*kb);
+}
+
+bool CDiagnosisDlg::DestroyWindow()
+{
+    symptomImages.DeleteImageList();
+    syndromeImages.DeleteImageList();
+    return CDialog::DestroyWindow();
+}
+
+void CDiagnosisDlg::DoDataExchange(DataExchange& exchange)
+{
+    DDX_Control(exchange, IDC_SYMPTOM_TREE, symptomTree);
+    DDX_Control(exchange, IDC_SYNDROME_TREE, syndromeTree);
+}
+
+bool CDiagnosisDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog(); // binds the trees
+    overviewButton.AutoLoad(IDC_PREGLED, this);
+    dictionaryButton.AutoLoad(IDC_RJECNIK, this);
+    prepareTrees();
+
+    ComputeScoresAndWeights(*knowledgeBase);
+    FillSyndromeTree();
+    FillSymptomTree();
+    return true; // the focus goes to the first tab stop, the left tree
+}
+
+void CDiagnosisDlg::prepareTrees()
+{
+    const struct {
+        QTreeWidget* tree;
+        int id;
+        const char* name; // the panel heading painted above it, for screen readers
+    } trees[] = {{syndromeTree, IDC_SYNDROME_TREE, "Sindromi"},
+                 {symptomTree, IDC_SYMPTOM_TREE, "Simptomi"}};
+    for (const auto& entry : trees) {
+        if (!entry.tree)
+            continue;
+        showSelectionAlways(entry.tree, templateStyleOf(*this, entry.id, style::SHOWSELALWAYS));
+        showTextsWhole(entry.tree);
+        entry.tree->setAccessibleName(QString::fromUtf8(entry.name));
+        entry.tree->installEventFilter(this);
+        entry.tree->viewport()->installEventFilter(this);
+    }
+    if (PictureButton* button = overviewButton.button())
+        button->setAccessibleName(QStringLiteral("Pregled"));
+    if (PictureButton* button = dictionaryButton.button())
+        button->setAccessibleName(QStringLiteral("Rječnik"));
+}
+
+bool CDiagnosisDlg::OnCommand(int id)
+{
+    switch (id) {
+    case IDC_PREGLED: OnOverview(); return true;
+    case IDC_RJECNIK: OnDictionary(); return true;
+    case IDC_RERANK: OnRerank(); return true;
+    default: return CDialog::OnCommand(id); // "Izlazak", Esc and the close box end it
+    }
+}
+
+void CDiagnosisDlg::OnOverview()
+{
+    COverviewDlg overview;
+    overview.RunModal(knowledgeBase);
+}
+
+void CDiagnosisDlg::OnDictionary()
+{
+    CDictionaryDlg dictionary;
+    dictionary.RunModal(knowledgeBase);
+}
+
+void CDiagnosisDlg::OnRerank()
+{
+    ComputeScoresAndWeights(*knowledgeBase);
+    FillSyndromeTree();
+    FillSymptomTree();
+}
+
+int CDiagnosisDlg::syndromeAnswerImage(AnswerCode answer) const
+{
+    switch (answer) {
+    case ANSWER_PRESENT: return presentImage;
+    case ANSWER_ABSENT: return absentImage;
+    default: return unknownImage;
+    }
+}
+
+int CDiagnosisDlg::symptomAnswerImage(AnswerCode answer) const
+{
+    switch (answer) {
+    case ANSWER_PRESENT: return symptomPresentImage;
+    case ANSWER_ABSENT: return symptomAbsentImage;
+    default: return symptomUnknownImage;
+    }
+}
+
+int CDiagnosisDlg::bandImage(int percent) const
+{
+    switch (ScoreBandOf(percent)) {
+    case BAND_LOW: return lowImage;
+    case BAND_BELOW_HALF: return belowHalfImage;
+    case BAND_HALF: return halfImage;
+    case BAND_ABOVE_HALF: return aboveHalfImage;
+    case BAND_HIGH: break;
+    }
+    return highImage;
+}
+
+// Every syndrome, best score first, each with one child per link to a symptom that
+// applies to the patient, in link-table order (a repeated link gives two children).
+// Items are built whole and then handed to the tree at once.
+void CDiagnosisDlg::FillSyndromeTree()
+{
+    KnowledgeBase& kb = *knowledgeBase;
+    SortSyndromes(kb);
+    syndromeTree->clear();
+
+    const LinksBySyndrome links(kb);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(kb.syndromeCount);
+    for (int k = 0; k < kb.syndromeCount; ++k) {
+        const int i = kb.syndromeOrder[k];
+        const int percent = PercentOf(kb.syndromes[i].score);
+        auto* syndrome = new DiagnosisItem(kb, DiagnosisItem::Kind::Syndrome, i,
+                                           percentItemText(percent, kb.syndromes[i].name),
+                                           syndromeImages.icon(bandImage(percent)),
+                                           bandMeaning(ScoreBandOf(percent)));
+        const auto begin = static_cast<std::size_t>(links.first[static_cast<std::size_t>(i)]);
+        const auto end = static_cast<std::size_t>(links.first[static_cast<std::size_t>(i) + 1]);
+        for (std::size_t n = begin; n < end; ++n) {
+            const int s = kb.links[links.byLink[n]].symptom;
+            if (!SymptomApplies(kb, s))
+                continue;
+            const AnswerCode answer = kb.symptoms[s].answer;
+            syndrome->addChild(new DiagnosisItem(kb, DiagnosisItem::Kind::LinkedSymptom, s,
+                                                 fromCp1250(kb.symptoms[s].text),
+                                                 syndromeImages.icon(syndromeAnswerImage(answer)),
+                                                 answerMeaning(answer)));
+        }
+        items.append(syndrome);
+    }
+    syndromeTree->addTopLevelItems(items);
+    fitColumnToItems(syndromeTree);
+}
+
+// The symptoms whose answer is unknown, highest weight first. Symptoms that do not
+// apply are absent after every ranking and so never listed.
+void CDiagnosisDlg::FillSymptomTree()
+{
+    KnowledgeBase& kb = *knowledgeBase;
+    SortSymptoms(kb);
+    symptomTree->clear();
+
+    const QIcon unknown = symptomImages.icon(symptomUnknownImage);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(kb.symptomCount);
+    for (int k = 0; k < kb.symptomCount; ++k) {
+        const int j = kb.symptomOrder[k];
+        if (kb.symptoms[j].answer != ANSWER_UNKNOWN)
+            continue;
+        items.append(new DiagnosisItem(kb, DiagnosisItem::Kind::OpenSymptom, j,
+                                       percentItemText(PercentOf(kb.symptoms[j].weight),
+                                                       kb.symptoms[j].text),
+                                       unknown, IconMeaning::Unknown));
+    }
+    symptomTree->addTopLevelItems(items);
+    fitColumnToItems(symptomTree);
+}
+
+void CDiagnosisDlg::OnDblclkSyndromeTree(const QPoint& position)
+{
+    cycleAnswerAt(syndromeTree, position);
+}
+
+void CDiagnosisDlg::OnDblclkSymptomTree(const QPoint& position)
+{
+    cycleAnswerAt(symptomTree, position);
+}
+
+// The first click of a double-click has selected the item under it, and that item
+// is the one acted on; a double-click that arrives without that click selects it
+// here. A double-click that lands on no item changes nothing: the selection it finds
+// may be an older one.
+void CDiagnosisDlg::cycleAnswerAt(QTreeWidget* tree, const QPoint& position)
+{
+    QTreeWidgetItem* hit = itemHit(tree, position);
+    if (!hit)
+        return;
+    if (tree->currentItem() != hit || !hit->isSelected())
+        tree->setCurrentItem(hit);
+    cycleAnswerOf(hit);
+}
+
+bool CDiagnosisDlg::cycleAnswerOf(QTreeWidgetItem* item)
+{
+    const DiagnosisItem* shown = diagnosisItem(item);
+    if (!shown)
+        return false;
+    const int symptom = shown->parameter();
+    // Syndrome items carry a parameter above every symptom index.
+    if (symptom < 0 || symptom >= knowledgeBase->symptomCount)
+        return false;
+    showAnswer(symptom, CycleAnswer(*knowledgeBase, symptom));
+    return true;
+}
+
+// Under every syndrome and in the right tree, expanded or not, in view or not: no
+// item may show an answer that the knowledge base no longer holds. Texts, order and
+// band icons stay as they are until the next ranking.
+void CDiagnosisDlg::showAnswer(int symptom, AnswerCode answer)
+{
+    const IconMeaning meaning = answerMeaning(answer);
+    const struct {
+        QTreeWidget* tree;
+        QIcon icon;
+    } trees[] = {{syndromeTree, syndromeImages.icon(syndromeAnswerImage(answer))},
+                 {symptomTree, symptomImages.icon(symptomAnswerImage(answer))}};
+    for (const auto& entry : trees) {
+        const int topCount = entry.tree->topLevelItemCount();
+        for (int i = 0; i < topCount; ++i) {
+            QTreeWidgetItem* top = entry.tree->topLevelItem(i);
+            if (DiagnosisItem* item = diagnosisItem(top); item && item->parameter() == symptom)
+                item->showIcon(entry.icon, meaning);
+            const int childCount = top->childCount();
+            for (int c = 0; c < childCount; ++c)
+                if (DiagnosisItem* item = diagnosisItem(top->child(c));
+                    item && item->parameter() == symptom)
+                    item->showIcon(entry.icon, meaning);
+        }
+    }
+}
+
+bool CDiagnosisDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!syndromeTree || !symptomTree)
+        return CDialog::eventFilter(watched, event);
+
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            if (watched == syndromeTree->viewport())
+                OnDblclkSyndromeTree(mouse->position().toPoint());
+            else if (watched == symptomTree->viewport())
+                OnDblclkSymptomTree(mouse->position().toPoint());
+        }
+        // The tree's own handling goes on: a syndrome expands or collapses.
+    } else if (event->type() == QEvent::KeyPress
+               && (watched == syndromeTree || watched == symptomTree)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && key->key() == Qt::Key_Space) {
+            auto* tree = static_cast<QTreeWidget*>(watched);
+            QTreeWidgetItem* current = tree->currentItem();
+            // Space answers like a double-click; on a syndrome the tree has it.
+            if (current && current->isSelected() && cycleAnswerOf(current))
+                return true;
+        }
+    }
+    return CDialog::eventFilter(watched, event);
+}
+
+} // namespace ordisan

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "knowledge/knowledge_base.h"
+#include "platform/dialog.h"
+#include "platform/picture_button.h"
+#include "views/image_list.h"
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace ordisan {
+
+// The diagnosis dialog (template 140). On the left every syndrome, best score first,
+// with the symptoms that apply to the patient as its children; on the right the
+// symptoms whose answer is still unknown, the one most worth asking about first.
+// A double-click on a symptom (or Space on a selected one) cycles its answer and
+// changes the icon of every item of that symptom in both trees; nothing is
+// recomputed until "<<Rangiraj>>". "PR" and "RJ" open the overview and the dictionary
+// above it. The answers stay in the knowledge base when it closes.
+class CDiagnosisDlg : public CDialog {
+    Q_OBJECT
+public:
+    explicit CDiagnosisDlg(QWidget* parent = nullptr);
+    ~CDiagnosisDlg() override;
+
+    // Builds the image lists, sets every answer to unknown and runs the dialog.
+    virtual int RunModal(KnowledgeBase* kb);
+
+    // Deletes both image lists, then closes the window.
+    bool DestroyWindow() override;
+
+protected:
+    void DoDataExchange(DataExchange& exchange) override;
+    bool OnInitDialog() override;
+    bool OnCommand(int id) override;
+    // Double-clicks on the trees' items and Space on a selected symptom.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // What RunModal does before the window exists.
+    void PrepareRun(KnowledgeBase* kb);
+
+    virtual void OnOverview();
+    virtual void OnDictionary();
+    void OnRerank();
+    void FillSyndromeTree();
+    void FillSymptomTree();
+    // A double-click at `position` in the tree's viewport.
+    void OnDblclkSyndromeTree(const QPoint& position);
+    void OnDblclkSymptomTree(const QPoint& position);
+
+    QTreeWidget* symptomTree = nullptr;  // control 1033, right
+    QTreeWidget* syndromeTree = nullptr; // control 1032, left
+    KnowledgeBase* knowledgeBase = nullptr;
+
+    int presentImage = -1;
+    int absentImage = -1;
+    int unknownImage = -1;
+    int lowImage = -1;
+    int belowHalfImage = -1;
+    int halfImage = -1;
+    int aboveHalfImage = -1;
+    int highImage = -1;
+    CImageList syndromeImages;
+
+    int symptomPresentImage = -1;
+    int symptomAbsentImage = -1;
+    int symptomUnknownImage = -1;
+    CImageList symptomImages;
+
+    CBitmapButton overviewButton;
+    CBitmapButton dictionaryButton;
+
+private:
+    void prepareTrees();
+    void cycleAnswerAt(QTreeWidget* tree, const QPoint& position);
+    // Cycles the answer of the symptom that `item` shows; false for a syndrome item.
+    bool cycleAnswerOf(QTreeWidgetItem* item);
+    // Every item of `symptom` in both trees shows `answer`.
+    void showAnswer(int symptom, AnswerCode answer);
+    int syndromeAnswerImage(AnswerCode answer) const;
+    int symptomAnswerImage(AnswerCode answer) const;
+    int bandImage(int percent) const;
+};
+
+} // namespace ordisan

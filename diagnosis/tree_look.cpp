@@ -1,0 +1,75 @@
+#include "diagnosis/tree_look.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QPalette>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace ordisan {
+
+namespace {
+
+// The delegate measures a text with a text layout, which may round up by a pixel.
+constexpr int MEASURING_SLACK = 2;
+
+} // namespace
+
+// An item view without the focus paints with the palette's inactive colours.
+void showSelectionAlways(QTreeWidget* tree, bool always)
+{
+    QPalette palette = tree->palette();
+    if (always) {
+        palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                         palette.color(QPalette::Active, QPalette::Highlight));
+        palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                         palette.color(QPalette::Active, QPalette::HighlightedText));
+    } else {
+        palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::transparent);
+        palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                         palette.color(QPalette::Inactive, QPalette::Text));
+    }
+    tree->setPalette(palette);
+}
+
+void showTextsWhole(QTreeWidget* tree)
+{
+    tree->setTextElideMode(Qt::ElideNone);
+    tree->setWordWrap(false);
+    tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    tree->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    QHeaderView* header = tree->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+}
+
+void fitColumnToItems(QTreeWidget* tree)
+{
+    QTreeWidgetItem* probe = tree->topLevelItem(0);
+    if (!probe) {
+        tree->header()->resizeSection(0, 0);
+        return;
+    }
+    const QFontMetrics metrics(tree->font());
+    // What the view puts around a text: the icon and the margins. Every item of a
+    // tree has the same icon size and font.
+    const int aroundText = tree->sizeHintForIndex(tree->indexFromItem(probe)).width()
+        - metrics.horizontalAdvance(probe->text(0));
+    const int indentation = tree->indentation();
+    const int topIndent = tree->rootIsDecorated() ? indentation : 0;
+
+    int widest = 0;
+    const int topCount = tree->topLevelItemCount();
+    for (int i = 0; i < topCount; ++i) {
+        QTreeWidgetItem* top = tree->topLevelItem(i);
+        widest = std::max(widest, topIndent + metrics.horizontalAdvance(top->text(0)));
+        const int childCount = top->childCount();
+        for (int c = 0; c < childCount; ++c)
+            widest = std::max(widest, topIndent + indentation
+                                          + metrics.horizontalAdvance(top->child(c)->text(0)));
+    }
+    tree->header()->resizeSection(0, widest + aroundText + MEASURING_SLACK);
+}
+
+} // namespace ordisan
