@@ -217,15 +217,15 @@ std::string jsonReport(const CheckRun& run, const CheckOptions& options)
 std::string humanReport(const CheckRun& run, const CheckOptions& options)
 {
     const KnowledgeBase& kb = *run.kb;
-    std::string out = std::string(fileNameOf(DataFile::Syndromes)) + ": "
-        + std::to_string(kb.syndromeCount) + " syndromes, " + std::to_string(kb.symptomCount)
-        + " symptoms, " + std::to_string(kb.linkCount) + " links"
+    std::string out = std::string(fileNameOf(DataFile::Syndromes)) + ": syndromes "
+        + std::to_string(kb.syndromeCount) + ", symptoms " + std::to_string(kb.symptomCount)
+        + ", links " + std::to_string(kb.linkCount)
         + (run.syndromeFile ? "" : " (load stopped)") + "\n";
     out += std::string(fileNameOf(DataFile::Dictionary)) + ": ";
     if (!run.dictionaryFile)
         out += "not read\n";
     else
-        out += std::to_string(kb.wordCount) + " words"
+        out += "words " + std::to_string(kb.wordCount)
             + (*run.dictionaryFile ? "" : " (load stopped)") + "\n";
 
     for (const ReportCall& call : run.reports) {
