@@ -167,7 +167,8 @@ std::vector<Warning> syndromeFileWarnings(const KnowledgeBase& kb, const LoadExt
 {
     std::vector<Warning> out;
     Collector collector(DataFile::Syndromes, out);
-    std::vector<int> syndromeLines; // line of each stored syndrome
+    std::vector<int> syndromeLines;     // line of each stored syndrome
+    std::vector<bool> hasSymptomLine;   // of each stored syndrome, the refused one included
     int syndromeLinesSeen = 0;
     int symptomLinesSeen = 0;
     std::set<std::pair<int, int>> linked;
@@ -181,6 +182,7 @@ std::vector<Warning> syndromeFileWarnings(const KnowledgeBase& kb, const LoadExt
                 return;
             const char* name = kb.syndromes[index].name;
             syndromeLines.push_back(line.number);
+            hasSymptomLine.push_back(false);
             collector.checkUndefinedBytes(line.number, name);
             for (int earlier = 0; earlier < index; ++earlier) {
                 if (std::strcmp(kb.syndromes[earlier].name, name) == 0) {
@@ -192,6 +194,9 @@ std::vector<Warning> syndromeFileWarnings(const KnowledgeBase& kb, const LoadExt
             }
             return;
         }
+        const int owner = syndromeLinesSeen - 1;
+        if (owner >= 0 && owner < static_cast<int>(hasSymptomLine.size()))
+            hasSymptomLine[static_cast<std::size_t>(owner)] = true;
         const int index = symptomLinesSeen++;
         if (!line.stored || index >= kb.linkCount)
             return;
@@ -204,11 +209,9 @@ std::vector<Warning> syndromeFileWarnings(const KnowledgeBase& kb, const LoadExt
                               + quoted(kb.syndromes[link.syndrome].name) + " again");
     });
 
-    std::vector<bool> hasLink(static_cast<std::size_t>(kb.syndromeCount), false);
-    for (int l = 0; l < kb.linkCount; ++l)
-        hasLink[static_cast<std::size_t>(kb.links[l].syndrome)] = true;
+    // A syndrome whose only symptom line stopped the load does have a symptom line.
     for (std::size_t i = 0; i < syndromeLines.size(); ++i) {
-        if (!hasLink[i])
+        if (!hasSymptomLine[i])
             collector.add(WarningKind::EmptySyndrome, syndromeLines[i],
                           "syndrome " + quoted(kb.syndromes[i].name) + " has no symptom line");
     }

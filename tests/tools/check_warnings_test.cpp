@@ -129,6 +129,17 @@ TEST(CheckWarnings, StopAtTheLineThatStoppedTheLoad)
     EXPECT_EQ(w.status, 1);
 }
 
+TEST(CheckWarnings, EmptySyndromeCountsARefusedSymptomLineAsALine)
+{
+    EXPECT_EQ(warningsFor("A\nB\n X-G) kihanje\n", "").places, Places{"podaci.cxt:1:empty-syndrome"});
+    // The refused 501st syndrome leaves the 500th without a symptom line.
+    std::string full;
+    for (int i = 0; i < 500; ++i)
+        full += "S" + std::to_string(i) + (i < 499 ? "\n O-G) x\n" : "\n");
+    EXPECT_EQ(warningsFor(full + "S500\n O-G) x\n", "").places,
+              Places{"podaci.cxt:999:empty-syndrome"});
+}
+
 TEST(CheckWarnings, ReadTheSameLinesAsTheLoaderWithEveryLineBreakStyle)
 {
     for (const std::string br : {"\r\n", "\r", "\n"}) {
