@@ -5,11 +5,15 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal, so that a saved run reads cleanly.
+    RatioReporter() : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
