@@ -57,16 +57,8 @@ bool loadDictionaryFile(KnowledgeBase& kb, LineReader& reader, LoadReporter& rep
     detail::OpenedFile file;
     const detail::OpenMessages messages{Message::DictionaryFileOpen, Message::DictionaryFileSeekEnd,
                                         Message::DictionaryFileSeekStart};
-    if (!detail::openMeasured(files, DICTIONARY_FILE_NAME, messages, reporter, file))
+    if (!detail::openForReading(reader, DICTIONARY_FILE_NAME, messages, reporter, file))
         return false;
-    // Normally the syndrome loader has left its chunk with the reader.
-    if (!reader.allocateChunk()) {
-        files.close(file.stream);
-        reportMessage(reporter, Message::ChunkAllocation);
-        return false;
-    }
-
-    reader.attach(file.stream);
     kb.wordCount = 0;
 
     State state = State::ExpectingTerm;

@@ -39,9 +39,10 @@ bool isBlankLine(const char* line)
 
 namespace detail {
 
-bool openMeasured(FileAccess& files, const char* name, const OpenMessages& messages,
-                  LoadReporter& reporter, OpenedFile& opened)
+bool openForReading(LineReader& reader, const char* name, const OpenMessages& messages,
+                    LoadReporter& reporter, OpenedFile& opened)
 {
+    FileAccess& files = reader.files();
     opened.stream = files.open(name);
     if (opened.stream == nullptr) {
         reportMessage(reporter, messages.open);
@@ -60,6 +61,13 @@ bool openMeasured(FileAccess& files, const char* name, const OpenMessages& messa
         reportMessage(reporter, messages.seekStart);
         return false;
     }
+    // The syndrome file obtains the chunk; the dictionary normally finds it there.
+    if (!reader.allocateChunk()) {
+        files.close(opened.stream);
+        reportMessage(reporter, Message::ChunkAllocation);
+        return false;
+    }
+    reader.attach(opened.stream);
     return true;
 }
 

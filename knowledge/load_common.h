@@ -8,8 +8,6 @@
 
 namespace ordisan::detail {
 
-// Opens a data file and measures its size, reporting the first failure. On success
-// the stream stands at the start and the caller must close it.
 struct OpenedFile {
     std::FILE* stream = nullptr;
     std::int64_t size = 0;
@@ -21,7 +19,10 @@ struct OpenMessages {
     Message seekStart;
 };
 
-bool openMeasured(FileAccess& files, const char* name, const OpenMessages& messages,
-                  LoadReporter& reporter, OpenedFile& opened);
+// Opens a data file of the reader's folder, measures its size, makes sure the reader
+// holds its chunk and attaches the file to it, reporting the first failure. On
+// success the caller must close the stream.
+bool openForReading(LineReader& reader, const char* name, const OpenMessages& messages,
+                    LoadReporter& reporter, OpenedFile& opened);
 
 } // namespace ordisan::detail

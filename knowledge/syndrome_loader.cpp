@@ -139,15 +139,8 @@ bool loadSyndromeFile(KnowledgeBase& kb, LineReader& reader, LoadReporter& repor
     detail::OpenedFile file;
     const detail::OpenMessages messages{Message::SyndromeFileOpen, Message::SyndromeFileSeekEnd,
                                         Message::SyndromeFileSeekStart};
-    if (!detail::openMeasured(files, SYNDROME_FILE_NAME, messages, reporter, file))
+    if (!detail::openForReading(reader, SYNDROME_FILE_NAME, messages, reporter, file))
         return false;
-    if (!reader.allocateChunk()) {
-        files.close(file.stream);
-        reportMessage(reporter, Message::ChunkAllocation);
-        return false;
-    }
-
-    reader.attach(file.stream);
     kb.symptomCount = 0;
     kb.syndromeCount = 0;
     kb.linkCount = 0;

@@ -8,8 +8,6 @@
 namespace ordisan::test {
 namespace {
 
-const std::string GRESKA = cp1250("GREŠKA");
-
 struct Loaded {
     std::unique_ptr<KnowledgeBase> kb = emptyKnowledgeBase();
     RecordingReporter reporter;
@@ -31,11 +29,6 @@ Loaded loadWords(const std::string& bytes)
     loaded.releases = files.releases;
     EXPECT_EQ(files.opens, files.closes);
     return loaded;
-}
-
-std::string message(const std::string& utf8Text, const std::string& caption = GRESKA, int icon = 0)
-{
-    return "message|" + cp1250(utf8Text) + "|" + caption + "|" + std::to_string(icon);
 }
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
@@ -114,18 +107,18 @@ TEST(DictionaryLoader, LengthLimits)
 
     loaded = loadWords("A\r\n" + std::string(50, 't') + "\r\n x\r\n");
     EXPECT_FALSE(loaded.result);
-    EXPECT_EQ(loaded.reporter.calls, std::vector<std::string>{message("Predugačak pojam u liniji 2.")});
+    EXPECT_EQ(loaded.reporter.calls, std::vector<std::string>{messageCall("Predugačak pojam u liniji 2.")});
     EXPECT_EQ(loaded.kb->wordCount, 1);
 
     loaded = loadWords("A\r\n    " + std::string(100, 'e') + "\r\nB\r\n");
     EXPECT_FALSE(loaded.result);
     EXPECT_EQ(loaded.reporter.calls,
-              std::vector<std::string>{message("Predugačko objašnjenje u liniji 2.")});
+              std::vector<std::string>{messageCall("Predugačko objašnjenje u liniji 2.")});
     EXPECT_EQ(entriesOf(*loaded.kb), (Entries{{"A", ""}})) << "the entry stays, unexplained";
 
     loaded = loadWords("A\r\n " + std::string(499, 'e') + "x\r\n");
     EXPECT_TRUE(loaded.result) << "a line too long for the reader ends the file";
-    EXPECT_EQ(loaded.reporter.calls.front(), message("Nije očekivan tako dug izraz u liniji br.2", "ERROR"));
+    EXPECT_EQ(loaded.reporter.calls.front(), messageCall("Nije očekivan tako dug izraz u liniji br.2", "ERROR"));
 }
 
 TEST(DictionaryLoader, WordCapacity)
@@ -141,7 +134,7 @@ TEST(DictionaryLoader, WordCapacity)
     loaded = loadWords(file + std::string(60, 'x') + "\r\n");
     EXPECT_FALSE(loaded.result);
     EXPECT_EQ(loaded.reporter.messages(),
-              std::vector<std::string>{message("Previše rijeci za rjecnik!", "STOP!", ICON_STOP)});
+              std::vector<std::string>{messageCall("Previše rijeci za rjecnik!", "STOP!", ICON_STOP)});
     EXPECT_EQ(loaded.kb->wordCount, MAX_WORDS);
     EXPECT_STREQ(loaded.kb->words[MAX_WORDS - 1].explanation, "o");
 }
@@ -155,13 +148,13 @@ TEST(DictionaryLoader, FileFailures)
         std::string message;
     } cases[] = {
         {[](FaultyFileAccess& f) { f.failOpen = true; },
-         message("Ne mogu otvoriti datoteku rjecnik.cxt", "GRESKA")},
+         messageCall("Ne mogu otvoriti datoteku rjecnik.cxt", "GRESKA")},
         {[](FaultyFileAccess& f) { f.failSeekEnd = true; },
-         message("Ne mogu se pozicionirati na kraj datoteke rjecnik.cxt")},
+         messageCall("Ne mogu se pozicionirati na kraj datoteke rjecnik.cxt")},
         {[](FaultyFileAccess& f) { f.tellFails = true; },
-         message("Ne mogu se pozicionirati na kraj datoteke rjecnik.cxt")},
+         messageCall("Ne mogu se pozicionirati na kraj datoteke rjecnik.cxt")},
         {[](FaultyFileAccess& f) { f.failSeekStart = true; },
-         message("Ne mogu se pozicionirati na početak datoteke rjecnik.cxt")},
+         messageCall("Ne mogu se pozicionirati na početak datoteke rjecnik.cxt")},
     };
     for (const auto& c : cases) {
         FaultyFileAccess files(folder.path().string());

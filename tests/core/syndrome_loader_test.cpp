@@ -8,8 +8,6 @@
 namespace ordisan::test {
 namespace {
 
-const std::string GRESKA = cp1250("GREŠKA");
-
 struct Loaded {
     std::unique_ptr<KnowledgeBase> kb = emptyKnowledgeBase();
     RecordingReporter reporter;
@@ -25,11 +23,6 @@ Loaded loadSyndromes(const std::string& bytes)
     Loaded loaded;
     loaded.result = loadSyndromeFile(*loaded.kb, reader, loaded.reporter);
     return loaded;
-}
-
-std::string message(const std::string& utf8Text, const std::string& caption = GRESKA, int icon = 0)
-{
-    return "message|" + cp1250(utf8Text) + "|" + caption + "|" + std::to_string(icon);
 }
 
 std::vector<std::pair<int, int>> linksOf(const KnowledgeBase& kb)
@@ -161,7 +154,7 @@ TEST(SyndromeLoader, MarkerErrorsNameTheirLine)
             const Loaded loaded = loadSyndromes("Sindrom" + brk + " O-O) prvi" + brk + c.line + brk
                                                 + " O-O) poslije" + brk);
             EXPECT_FALSE(loaded.result);
-            const std::vector<std::string> calls = {message(c.text)};
+            const std::vector<std::string> calls = {messageCall(c.text)};
             EXPECT_EQ(loaded.reporter.calls, calls) << c.line;
             EXPECT_EQ(loaded.kb->linkCount, 1) << "what came before stays";
         }
@@ -172,7 +165,7 @@ TEST(SyndromeLoader, LengthAndOrphanErrors)
 {
     Loaded loaded = loadSyndromes(" O-T) bez sindroma\r\n");
     EXPECT_FALSE(loaded.result);
-    EXPECT_EQ(loaded.reporter.calls, std::vector<std::string>{message("Simptom bez sindroma u liniji 1.")});
+    EXPECT_EQ(loaded.reporter.calls, std::vector<std::string>{messageCall("Simptom bez sindroma u liniji 1.")});
     EXPECT_EQ(loaded.kb->symptomCount, 0);
     EXPECT_EQ(loaded.kb->linkCount, 0);
 
@@ -185,14 +178,14 @@ TEST(SyndromeLoader, LengthAndOrphanErrors)
     loaded = loadSyndromes("S\r\n" + std::string(256, 'n') + "\r\n");
     EXPECT_FALSE(loaded.result);
     EXPECT_EQ(loaded.reporter.calls,
-              std::vector<std::string>{message("Predugačak naziv sindroma u liniji 2.")});
+              std::vector<std::string>{messageCall("Predugačak naziv sindroma u liniji 2.")});
     EXPECT_EQ(loaded.kb->syndromeCount, 1);
 
     // The text's length is checked before the missing syndrome.
     loaded = loadSyndromes("\r\n O-T) " + std::string(256, 't') + "\r\n");
     EXPECT_FALSE(loaded.result);
     EXPECT_EQ(loaded.reporter.calls,
-              std::vector<std::string>{message("Predugačak opis simptoma u liniji 2.")});
+              std::vector<std::string>{messageCall("Predugačak opis simptoma u liniji 2.")});
 }
 
 TEST(SyndromeLoader, LineTooLongForTheReaderEndsTheFileWithoutFailing)
@@ -201,7 +194,7 @@ TEST(SyndromeLoader, LineTooLongForTheReaderEndsTheFileWithoutFailing)
                                         + "\r\nT\r\n O-T) b\r\n");
     EXPECT_TRUE(loaded.result);
     const std::vector<std::string> calls = {
-        message("Nije očekivan tako dug izraz u liniji br.3", "ERROR"), "progress|100",
+        messageCall("Nije očekivan tako dug izraz u liniji br.3", "ERROR"), "progress|100",
         "counts|1|1|1"};
     EXPECT_EQ(loaded.reporter.calls, calls);
 }
@@ -219,7 +212,7 @@ TEST(SyndromeLoader, SyndromeCapacity)
     loaded = loadSyndromes(file + std::string(300, 'x') + "\r\n");
     EXPECT_FALSE(loaded.result);
     EXPECT_EQ(loaded.reporter.messages(),
-              std::vector<std::string>{message("Previše sindroma!", "STOP!", ICON_STOP)});
+              std::vector<std::string>{messageCall("Previše sindroma!", "STOP!", ICON_STOP)});
     EXPECT_EQ(loaded.kb->syndromeCount, MAX_SYNDROMES);
 }
 
@@ -237,7 +230,7 @@ TEST(SyndromeLoader, SymptomCapacityAppliesOnlyToNewSymptoms)
     Loaded loaded = loadSyndromes(full + symptomLines(7, 1) + symptomLines(MAX_SYMPTOMS, 1));
     EXPECT_FALSE(loaded.result);
     EXPECT_EQ(loaded.reporter.messages(),
-              std::vector<std::string>{message("Previše simptoma!", "STOP!", ICON_STOP)});
+              std::vector<std::string>{messageCall("Previše simptoma!", "STOP!", ICON_STOP)});
     EXPECT_EQ(loaded.kb->symptomCount, MAX_SYMPTOMS);
     EXPECT_EQ(loaded.kb->linkCount, MAX_SYMPTOMS + 1) << "the repeat was still linked";
     EXPECT_EQ(loaded.kb->links[MAX_SYMPTOMS].symptom, 7);
@@ -251,7 +244,7 @@ TEST(SyndromeLoader, LinkCapacityLeavesNoSymptomWithoutALink)
     Loaded loaded = loadSyndromes(file + symptomLines(300, 1));
     EXPECT_FALSE(loaded.result);
     EXPECT_EQ(loaded.reporter.messages(),
-              std::vector<std::string>{message("Previše veza!", "STOP!", ICON_STOP)});
+              std::vector<std::string>{messageCall("Previše veza!", "STOP!", ICON_STOP)});
     EXPECT_EQ(loaded.kb->linkCount, MAX_LINKS);
     EXPECT_EQ(loaded.kb->symptomCount, 300);
 
@@ -259,10 +252,10 @@ TEST(SyndromeLoader, LinkCapacityLeavesNoSymptomWithoutALink)
     file = "S\r\n" + symptomLines(0, MAX_SYMPTOMS) + symptomLines(0, MAX_LINKS - MAX_SYMPTOMS);
     loaded = loadSyndromes(file + symptomLines(MAX_SYMPTOMS, 1));
     EXPECT_EQ(loaded.reporter.messages(),
-              std::vector<std::string>{message("Previše simptoma!", "STOP!", ICON_STOP)});
+              std::vector<std::string>{messageCall("Previše simptoma!", "STOP!", ICON_STOP)});
     loaded = loadSyndromes(file + symptomLines(1, 1));
     EXPECT_EQ(loaded.reporter.messages(),
-              std::vector<std::string>{message("Previše veza!", "STOP!", ICON_STOP)});
+              std::vector<std::string>{messageCall("Previše veza!", "STOP!", ICON_STOP)});
     EXPECT_EQ(loaded.kb->symptomCount, MAX_SYMPTOMS);
 }
 
@@ -277,7 +270,7 @@ TEST(SyndromeLoader, ErrorAtTheSixthSyndromeKeepsEverythingLoaded)
     EXPECT_EQ(loaded.kb->symptomCount, 6);
     const std::vector<std::string> tail(loaded.reporter.calls.end() - 2, loaded.reporter.calls.end());
     const std::vector<std::string> expected = {"counts|5|4|4",
-                                               message("Definiran nepoznati spol u liniji 13.")};
+                                               messageCall("Definiran nepoznati spol u liniji 13.")};
     EXPECT_EQ(tail, expected) << "no final counts on failure";
 }
 
@@ -306,7 +299,7 @@ TEST(SyndromeLoader, FileFailuresLeaveTheRecordUntouchedAndCloseTheFile)
         RecordingReporter reporter;
         LineReader reader(files);
         EXPECT_FALSE(loadSyndromeFile(*kb, reader, reporter));
-        EXPECT_EQ(reporter.calls, std::vector<std::string>{message(c.text)});
+        EXPECT_EQ(reporter.calls, std::vector<std::string>{messageCall(c.text)});
         EXPECT_EQ(kb->syndromeCount, 7);
         EXPECT_EQ(files.opens, files.closes);
     }
@@ -318,7 +311,7 @@ TEST(SyndromeLoader, FileFailuresLeaveTheRecordUntouchedAndCloseTheFile)
     const LoadResult result = loadBoth(*kb, files, reporter);
     EXPECT_FALSE(result.syndromeFile);
     EXPECT_FALSE(result.dictionaryRan);
-    EXPECT_EQ(reporter.calls, std::vector<std::string>{message("Ne mogu otvoriti datoteku podaci.cxt")});
+    EXPECT_EQ(reporter.calls, std::vector<std::string>{messageCall("Ne mogu otvoriti datoteku podaci.cxt")});
 }
 
 TEST(SyndromeLoader, ReadErrorEndsTheFileAsATooLongLineDoes)

@@ -90,6 +90,11 @@ std::unique_ptr<KnowledgeBase> emptyKnowledgeBase()
     return std::make_unique<KnowledgeBase>();
 }
 
+std::string messageCall(const std::string& text, const std::string& caption, int icon)
+{
+    return "message|" + cp1250(text) + "|" + cp1250(caption) + "|" + std::to_string(icon);
+}
+
 } // namespace ordisan::test
 
 #include "knowledge/line_reader.h"

@@ -45,6 +45,10 @@ private:
 
 std::unique_ptr<KnowledgeBase> emptyKnowledgeBase();
 
+// A message call as RecordingReporter writes it, from UTF-8 text and caption.
+std::string messageCall(const std::string& text, const std::string& caption = "GREŠKA",
+                        int icon = ICON_NONE);
+
 } // namespace ordisan::test
 
 namespace ordisan::test {
