@@ -1,5 +1,6 @@
 #include "tools/warnings.h"
 
+#include "knowledge/dictionary_letters.h"
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
 #include "tools/memory_file_access.h"
@@ -67,17 +68,6 @@ std::string undefinedBytesOf(const char* text)
             found += (found.empty() ? "" : ", ") + std::string(hex);
     }
     return found;
-}
-
-// The dictionary tree groups terms under the 31 capitals A–Z, Ć, Č, Đ, Š, Ž; a small
-// letter goes under its capital. Bytes are code page 1250.
-bool treeShowsTermStartingWith(unsigned char byte)
-{
-    if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z'))
-        return true;
-    constexpr unsigned char croatian[] = {0xC6, 0xC8, 0xD0, 0x8A, 0x8E,
-                                          0xE6, 0xE8, 0xF0, 0x9A, 0x9E};
-    return std::find(std::begin(croatian), std::end(croatian), byte) != std::end(croatian);
 }
 
 struct ReturnedLine {
@@ -236,7 +226,7 @@ std::vector<Warning> dictionaryFileWarnings(const KnowledgeBase& kb, const LoadE
                 return;
             const char* term = kb.words[index].term;
             collector.checkUndefinedBytes(line.number, term);
-            if (!treeShowsTermStartingWith(static_cast<unsigned char>(term[0])))
+            if (dictionaryLetterIndex(static_cast<unsigned char>(term[0])) < 0)
                 collector.add(WarningKind::TermNotShown, line.number,
                               "the dictionary tree has no letter for the first byte of "
                                   + quoted(term));
