@@ -31,6 +31,17 @@ qreal devicePixelRatio()
     return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
 }
 
+bool isOpaque(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(line[x]) != 255)
+                return false;
+    }
+    return true;
+}
+
 // size empty: the size the SVG declares.
 QPixmap render(const QString& path, QSize size)
 {
@@ -54,6 +65,9 @@ QPixmap render(const QString& path, QSize size)
         QPainter painter(&image);
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
         painter.end();
+        // Opaque pictures (the backgrounds) are copied, not blended, when painted.
+        if (isOpaque(image))
+            image = image.convertToFormat(QImage::Format_RGB32);
         pixmap = QPixmap::fromImage(image);
         pixmap.setDevicePixelRatio(ratio);
     }
