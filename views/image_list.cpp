@@ -18,10 +18,14 @@ int CImageList::AddIcon(int number)
     const QPixmap normal = loadIconPixmap(number, size_);
     if (normal.isNull())
         return -1;
-    QIcon icon(normal);
     const QPixmap sharp = loadIconPixmap(number, 2 * size_);
-    if (!sharp.isNull())
-        icon.addPixmap(sharp);
+    // A selected item shows the very same picture: no tint of the selection colour.
+    QIcon icon;
+    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Selected}) {
+        icon.addPixmap(normal, mode);
+        if (!sharp.isNull())
+            icon.addPixmap(sharp, mode);
+    }
     icons_.append(icon);
     return static_cast<int>(icons_.size()) - 1;
 }

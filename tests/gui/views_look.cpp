@@ -1,0 +1,109 @@
+// Not a test: shows the main menu on the data files of the current folder and opens
+// the overview or the dictionary over it, with some branches expanded, for looking at
+// them on a real screen (docs/views.md tells how the screenshots are taken).
+//   views_look overview|dictionary [ROW ...]
+#include "app/main_menu_dlg.h"
+#include "knowledge/line_reader.h"
+#include "knowledge/loaders.h"
+#include "platform/window_owner.h"
+#include "res/resource.h"
+#include "views/dictionary_dlg.h"
+#include "views/overview_dlg.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+
+using namespace ordisan;
+
+namespace {
+
+class QuietReporter final : public LoadReporter {
+public:
+    void showMessage(const char* text, const char* caption, int) override
+    {
+        std::fprintf(stderr, "%s: %s\n", caption, text);
+    }
+    void showProgress(int) override {}
+    void showSyndromeCounts(int, int, int) override {}
+    void showWordCount(int) override {}
+};
+
+class LookMenu final : public CMainMenuDlg {
+public:
+    LookMenu(FileAccess& files, bool dictionary) : CMainMenuDlg(files), dictionary_(dictionary) {}
+    void openView()
+    {
+        if (dictionary_)
+            OnRjecnik();
+        else
+            OnPregled();
+    }
+
+protected:
+    void RunLoader() override
+    {
+        QuietReporter reporter;
+        LineReader reader(files_);
+        if (loadSyndromeFile(*knowledgeBase, reader, reporter))
+            loadDictionaryFile(*knowledgeBase, reader, reporter);
+    }
+
+private:
+    FileAccess files_;
+    bool dictionary_;
+};
+
+void expandRows(QTreeWidget* tree, const QStringList& rows)
+{
+    for (const QString& row : rows)
+        if (QTreeWidgetItem* item = tree->topLevelItem(row.toInt()))
+            item->setExpanded(true);
+    auto* report = new QTimer(tree);
+    report->start(1000);
+    QObject::connect(report, &QTimer::timeout, tree, [tree] {
+        std::printf("column %d viewport %d scroll max %d visible %d\n", tree->columnWidth(0),
+                    tree->viewport()->width(), tree->horizontalScrollBar()->maximum(),
+                    int(tree->horizontalScrollBar()->isVisible()));
+        const QAbstractItemView* view = tree;
+        QTreeWidgetItem* child = tree->topLevelItem(0)->child(0);
+        const QModelIndex index = tree->indexFromItem(child);
+        QStyleOptionViewItem option;
+        option.initFrom(tree);
+        std::printf("hint %d delegate %d advance %d rect %d..%d font %s %g\n", view->sizeHintForColumn(0),
+                    tree->itemDelegate()->sizeHint(option, index).width(),
+                    tree->fontMetrics().horizontalAdvance(child->text(0)),
+                    tree->visualItemRect(child).left(), tree->visualItemRect(child).right(),
+                    qPrintable(tree->font().family()), tree->font().pointSizeF());
+        std::fflush(stdout);
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QStringList arguments = QApplication::arguments().mid(1);
+    const bool dictionary = !arguments.isEmpty() && arguments.takeFirst() == QLatin1String("dictionary");
+
+    auto kb = std::make_unique<KnowledgeBase>();
+    FileAccess files;
+    LookMenu menu(files, dictionary);
+    setMainWindow(&menu);
+    QTimer::singleShot(500, &menu, [&] {
+        QTimer::singleShot(300, &menu, [&] {
+            if (auto* view = qobject_cast<CDialog*>(QApplication::activeModalWidget()))
+                if (auto* tree = view->GetDlgItem<QTreeWidget>(IDC_TREE))
+                    expandRows(tree, arguments);
+        });
+        menu.openView();
+        menu.close();
+    });
+    menu.RunModal(kb.get());
+    setMainWindow(nullptr);
+    return 0;
+}

@@ -1,0 +1,458 @@
+// The overview tree: what a user sees of the knowledge base, its pictures and item
+// data, focus and keys, and what closing leaves behind.
+#include "modal_watcher.h"
+#include "views_support.h"
+
+#include "platform/dialog_units.h"
+#include "platform/window_owner.h"
+#include "res/resource.h"
+#include "views/overview_dlg.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace ordisan;
+using namespace ordisan::test;
+
+namespace {
+
+// The dialog as RunModal prepares it, built without the modal loop.
+class OpenOverview final : public COverviewDlg {
+public:
+    bool open(KnowledgeBase* kb)
+    {
+        knowledgeBase = kb;
+        BuildImageList();
+        return Create();
+    }
+    QTreeWidget* tree() const { return GetDlgItem<QTreeWidget>(IDC_TREE); }
+    QPushButton* exitButton() const { return GetDlgItem<QPushButton>(IDOK); }
+    const CImageList& images() const { return imageList; }
+    using COverviewDlg::FillTree;
+};
+
+} // namespace
+
+class OverviewTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void templateAndPlaces();
+    void emptyKnowledgeBaseGivesAnEmptyTree();
+    void syndromesInFileOrderWithTheirLinksInLinkOrder();
+    void syndromeWithoutLinksHasNoExpandButton();
+    void sharedSymptomStandsUnderEachSyndrome();
+    void repeatedLineGivesTwoIdenticalChildren();
+    void itemDataTellsSyndromesFromSymptoms();
+    void picturesByLocation_data();
+    void picturesByLocation();
+    void picturesAreSharpOnHighDpiScreens();
+    void selectingAnItemKeepsItsPicture();
+    void croatianLettersInItemTexts();
+    void longTextsAreShownWhole();
+    void fillingAgainGivesTheSameTree();
+    void itemsCannotBeEdited();
+    void typingJumpsToTheNextMatchingItem();
+    void focusOnIzlazakEnterClosesTabReachesTheTree();
+    void runModalOverTheOwnerAndCleanUpOnClose_data();
+    void runModalOverTheOwnerAndCleanUpOnClose();
+};
+
+void OverviewTest::templateAndPlaces()
+{
+    KnowledgeBuilder kb;
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Pregled simptoma i sindroma"));
+    QCOMPARE(dialog.size(), dialogSizeToPixels(231, 321));
+    QCOMPARE(dialog.tree()->geometry(), dialogRectToPixels({7, 7, 217, 289}));
+    QCOMPARE(dialog.exitButton()->geometry(), dialogRectToPixels({7, 300, 217, 14}));
+    QCOMPARE(dialog.exitButton()->text(), QStringLiteral("Izlazak"));
+    QVERIFY(dialog.exitButton()->isDefault());
+
+    QTreeWidget* tree = dialog.tree();
+    QVERIFY(tree->isHeaderHidden());
+    QCOMPARE(tree->columnCount(), 1);
+    QVERIFY(tree->rootIsDecorated());
+    QCOMPARE(tree->iconSize(), QSize(16, 16));
+    QCOMPARE(tree->textElideMode(), Qt::ElideNone);
+    QVERIFY(!tree->header()->stretchLastSection());
+    QCOMPARE(tree->header()->sectionResizeMode(0), QHeaderView::ResizeToContents);
+    QCOMPARE(tree->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+}
+
+void OverviewTest::emptyKnowledgeBaseGivesAnEmptyTree()
+{
+    KnowledgeBuilder kb;
+    kb.symptom("Glavobolja", LOC_HEAD); // symptoms without syndromes show nothing
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    QCOMPARE(dialog.tree()->topLevelItemCount(), 0);
+    // The pictures are there all the same, in the order they are added.
+    QCOMPARE(dialog.images().GetImageCount(), 5);
+}
+
+void OverviewTest::syndromesInFileOrderWithTheirLinksInLinkOrder()
+{
+    KnowledgeBuilder kb;
+    const int zeta = kb.syndrome("Zeta");
+    const int alfa = kb.syndrome("Alfa");
+    const int first = kb.symptom("prvi");
+    const int second = kb.symptom("drugi");
+    const int third = kb.symptom("treci");
+    // Links of the two syndromes interleave; the symptom with the lowest index is
+    // linked last under Zeta and must stand last.
+    kb.link(zeta, third);
+    kb.link(alfa, second);
+    kb.link(zeta, second);
+    kb.link(alfa, first);
+    kb.link(zeta, first);
+
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    QTreeWidget* tree = dialog.tree();
+    QCOMPARE(topLevelTexts(tree), (QStringList{"Zeta", "Alfa"}));
+    QCOMPARE(childTexts(tree->topLevelItem(0)), (QStringList{"treci", "drugi", "prvi"}));
+    QCOMPARE(childTexts(tree->topLevelItem(1)), (QStringList{"drugi", "prvi"}));
+    // Collapsed, unselected, nothing current that the user did not choose.
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QVERIFY(!tree->topLevelItem(i)->isExpanded());
+        QVERIFY(!tree->topLevelItem(i)->isSelected());
+    }
+}
+
+void OverviewTest::syndromeWithoutLinksHasNoExpandButton()
+{
+    KnowledgeBuilder kb;
+    const int lonely = kb.syndrome("Bez simptoma");
+    const int linked = kb.syndrome("Sa simptomom");
+    kb.link(linked, kb.symptom("kasalj"));
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    QTreeWidgetItem* item = dialog.tree()->topLevelItem(lonely);
+    QCOMPARE(item->text(0), QStringLiteral("Bez simptoma"));
+    QCOMPARE(item->childCount(), 0);
+    QCOMPARE(item->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    QCOMPARE(dialog.tree()->topLevelItem(linked)->childCount(), 1);
+}
+
+void OverviewTest::sharedSymptomStandsUnderEachSyndrome()
+{
+    KnowledgeBuilder kb;
+    const int shared = kb.symptom("povisena temperatura", LOC_OTHER);
+    const int head = kb.symptom("glavobolja", LOC_HEAD);
+    for (const char* name : {"Gripa", "Upala pluca", "Meningitis"})
+        kb.link(kb.syndrome(name), shared);
+    kb.link(2, head);
+
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    QTreeWidget* tree = dialog.tree();
+    QCOMPARE(tree->topLevelItemCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QTreeWidgetItem* child = tree->topLevelItem(i)->child(0);
+        QCOMPARE(child->text(0), QStringLiteral("povisena temperatura"));
+        QCOMPARE(child->data(0, Qt::UserRole).toInt(), OVERVIEW_SYMPTOM_PARAM_BASE + shared);
+        QCOMPARE(shownImage(child), iconImage(IDI_OTHER));
+    }
+    QCOMPARE(childTexts(tree->topLevelItem(2)),
+             (QStringList{"povisena temperatura", "glavobolja"}));
+}
+
+void OverviewTest::repeatedLineGivesTwoIdenticalChildren()
+{
+    KnowledgeBuilder kb;
+    const int syndrome = kb.syndrome("Angina");
+    const int pain = kb.symptom("bol u prsima", LOC_TRUNK);
+    kb.link(syndrome, pain);
+    kb.link(syndrome, pain);
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    QTreeWidgetItem* item = dialog.tree()->topLevelItem(0);
+    QCOMPARE(item->childCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(item->child(i)->text(0), QStringLiteral("bol u prsima"));
+        QCOMPARE(item->child(i)->data(0, Qt::UserRole).toInt(), OVERVIEW_SYMPTOM_PARAM_BASE + pain);
+        QCOMPARE(shownImage(item->child(i)), iconImage(IDI_TRUNK));
+    }
+}
+
+void OverviewTest::itemDataTellsSyndromesFromSymptoms()
+{
+    KnowledgeBuilder kb;
+    for (int i = 0; i < 4; ++i)
+        kb.syndrome(QByteArray("S").append(QByteArray::number(i)).constData());
+    for (int s = 0; s < 7; ++s)
+        kb.symptom(QByteArray("s").append(QByteArray::number(s)).constData());
+    kb.link(3, 6);
+    kb.link(0, 5);
+    kb.link(3, 0);
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    QTreeWidget* tree = dialog.tree();
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(tree->topLevelItem(i)->data(0, Qt::UserRole).toInt(), i);
+        QCOMPARE(shownImage(tree->topLevelItem(i)), iconImage(IDI_SYNDROME));
+    }
+    QCOMPARE(tree->topLevelItem(0)->child(0)->data(0, Qt::UserRole).toInt(), 10005);
+    QCOMPARE(tree->topLevelItem(3)->child(0)->data(0, Qt::UserRole).toInt(), 10006);
+    QCOMPARE(tree->topLevelItem(3)->child(1)->data(0, Qt::UserRole).toInt(), 10000);
+}
+
+void OverviewTest::picturesByLocation_data()
+{
+    QTest::addColumn<int>("location");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("head") << int(LOC_HEAD) << IDI_HEAD;
+    QTest::newRow("trunk") << int(LOC_TRUNK) << IDI_TRUNK;
+    QTest::newRow("limbs") << int(LOC_LIMBS) << IDI_LIMBS;
+    QTest::newRow("other") << int(LOC_OTHER) << IDI_OTHER;
+    QTest::newRow("zero") << 0 << IDI_OTHER;
+    QTest::newRow("five") << 5 << IDI_OTHER;
+    QTest::newRow("negative") << -1 << IDI_OTHER;
+}
+
+void OverviewTest::picturesByLocation()
+{
+    QFETCH(int, location);
+    QFETCH(int, icon);
+    // The five pictures differ, so a wrong choice cannot pass.
+    const int all[] = {IDI_SYNDROME, IDI_HEAD, IDI_TRUNK, IDI_LIMBS, IDI_OTHER};
+    for (int a : all)
+        for (int b : all)
+            QCOMPARE(iconImage(a) == iconImage(b), a == b);
+
+    KnowledgeBuilder kb;
+    kb.link(kb.syndrome("Sindrom"), kb.symptom("simptom", location));
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    QCOMPARE(shownImage(dialog.tree()->topLevelItem(0)->child(0)), iconImage(icon));
+}
+
+void OverviewTest::picturesAreSharpOnHighDpiScreens()
+{
+    KnowledgeBuilder kb;
+    kb.link(kb.syndrome("Sindrom"), kb.symptom("simptom", LOC_LIMBS));
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    const QIcon icon = dialog.tree()->topLevelItem(0)->child(0)->icon(0);
+    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    // At twice the pixel density the picture is drawn at 32 pixels, not enlarged.
+    QImage sharp = icon.pixmap(QSize(16, 16), 2.0).toImage().convertToFormat(
+        QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(sharp.size(), QSize(32, 32));
+    sharp.setDevicePixelRatio(1.0);
+    QCOMPARE(sharp, loadIconPixmap(IDI_LIMBS, 32).toImage().convertToFormat(
+                        QImage::Format_ARGB32_Premultiplied));
+}
+
+void OverviewTest::selectingAnItemKeepsItsPicture()
+{
+    KnowledgeBuilder kb;
+    kb.link(kb.syndrome("Sindrom"), kb.symptom("simptom", LOC_HEAD));
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    QTreeWidgetItem* syndrome = dialog.tree()->topLevelItem(0);
+    QTreeWidgetItem* symptom = syndrome->child(0);
+    syndrome->setExpanded(true);
+    dialog.tree()->setCurrentItem(symptom);
+    QVERIFY(symptom->isSelected());
+    QCOMPARE(shownImage(symptom, QIcon::Selected), iconImage(IDI_HEAD));
+    QCOMPARE(shownImage(syndrome, QIcon::Selected), iconImage(IDI_SYNDROME));
+}
+
+void OverviewTest::croatianLettersInItemTexts()
+{
+    KnowledgeBuilder kb;
+    // Code page 1250: Č 0xC8, č 0xE8, ć 0xE6, đ 0xF0, š 0x9A, ž 0x9E, Š 0x8A, Ž 0x8E.
+    const int syndrome = kb.syndrome("\xC8ir \x9E" "eluca i \x8Ailjak \x8E" "dral");
+    kb.link(syndrome, kb.symptom("ko\x9E" "a pe\xE8" "e, \xF0" "ak mu\xE6" "en"));
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    QTreeWidgetItem* item = dialog.tree()->topLevelItem(0);
+    QCOMPARE(item->text(0), QStringLiteral(u"Čir želuca i Šiljak Ždral"));
+    QCOMPARE(item->child(0)->text(0), QStringLiteral(u"koža peče, đak mućen"));
+}
+
+void OverviewTest::longTextsAreShownWhole()
+{
+    KnowledgeBuilder kb;
+    QByteArray longest(NAME_SIZE - 1, 'm');
+    longest.replace(0, 4, "Kraj");
+    longest.replace(NAME_SIZE - 5, 4, "KRAJ");
+    const int syndrome = kb.syndrome("Kratko");
+    kb.link(syndrome, kb.symptom(longest.constData()));
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTreeWidget* tree = dialog.tree();
+    QTreeWidgetItem* child = tree->topLevelItem(0)->child(0);
+    QCOMPARE(child->text(0), QString::fromLatin1(longest));
+
+    tree->topLevelItem(0)->setExpanded(true);
+    QCoreApplication::processEvents();
+    // Two levels of indentation, the picture and the whole text fit in the column.
+    const int needed = 2 * tree->indentation() + tree->iconSize().width()
+        + tree->fontMetrics().horizontalAdvance(child->text(0));
+    QTRY_VERIFY(tree->columnWidth(0) >= needed);
+    QVERIFY(columnHoldsEveryShownText(tree));
+    QVERIFY(tree->horizontalScrollBar()->maximum() > 0);
+
+    // Collapsed again, the column shrinks to the short text and the scroll bar goes.
+    tree->topLevelItem(0)->setExpanded(false);
+    QTRY_VERIFY(tree->columnWidth(0) < needed);
+    QTRY_COMPARE(tree->horizontalScrollBar()->maximum(), 0);
+}
+
+void OverviewTest::fillingAgainGivesTheSameTree()
+{
+    KnowledgeBuilder kb;
+    const int a = kb.syndrome("A");
+    const int b = kb.syndrome("B");
+    kb.link(b, kb.symptom("x"));
+    kb.link(a, kb.symptom("y"));
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    dialog.FillTree();
+    QTreeWidget* tree = dialog.tree();
+    QCOMPARE(topLevelTexts(tree), (QStringList{"A", "B"}));
+    QCOMPARE(childTexts(tree->topLevelItem(0)), QStringList{"y"});
+    QCOMPARE(childTexts(tree->topLevelItem(1)), QStringList{"x"});
+}
+
+void OverviewTest::itemsCannotBeEdited()
+{
+    KnowledgeBuilder kb;
+    kb.link(kb.syndrome("Sindrom"), kb.symptom("simptom"));
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    QTreeWidget* tree = dialog.tree();
+    QCOMPARE(tree->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QVERIFY(!(tree->topLevelItem(0)->flags() & Qt::ItemIsEditable));
+    QVERIFY(!(tree->topLevelItem(0)->child(0)->flags() & Qt::ItemIsEditable));
+    QVERIFY(!(tree->topLevelItem(0)->flags() & Qt::ItemIsUserCheckable)
+            || !tree->topLevelItem(0)->data(0, Qt::CheckStateRole).isValid());
+}
+
+void OverviewTest::typingJumpsToTheNextMatchingItem()
+{
+    KnowledgeBuilder kb;
+    for (const char* name : {"Akutni bronhitis", "Pneumonija", "Plu\xE6" "na embolija", "Astma"})
+        kb.syndrome(name);
+    OpenOverview dialog;
+    QVERIFY(dialog.open(kb.get()));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTreeWidget* tree = dialog.tree();
+    tree->setFocus();
+    QTest::keyClicks(tree, "plu");
+    QVERIFY(tree->currentItem());
+    QCOMPARE(tree->currentItem()->text(0), QStringLiteral(u"Plućna embolija"));
+    QTest::qWait(QApplication::keyboardInputInterval() + 50);
+    QTest::keyClicks(tree, "a");
+    QCOMPARE(tree->currentItem()->text(0), QStringLiteral("Astma"));
+    QCOMPARE(dialog.modalResult(), 0); // typing does not close the dialog
+}
+
+void OverviewTest::focusOnIzlazakEnterClosesTabReachesTheTree()
+{
+    KnowledgeBuilder kb;
+    kb.link(kb.syndrome("Sindrom"), kb.symptom("simptom"));
+    {
+        OpenOverview dialog;
+        QVERIFY(dialog.open(kb.get()));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QApplication::setActiveWindow(&dialog);
+        QTRY_COMPARE(QApplication::focusWidget(), dialog.exitButton());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dialog.tree());
+        // Enter in the tree still presses the default button.
+        QTest::keyClick(dialog.tree(), Qt::Key_Return);
+        QCOMPARE(dialog.modalResult(), IDOK);
+    }
+    {
+        OpenOverview dialog;
+        QVERIFY(dialog.open(kb.get()));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QApplication::setActiveWindow(&dialog);
+        QTRY_COMPARE(QApplication::focusWidget(), dialog.exitButton());
+        QTest::keyClick(dialog.exitButton(), Qt::Key_Return);
+        QCOMPARE(dialog.modalResult(), IDOK);
+    }
+}
+
+void OverviewTest::runModalOverTheOwnerAndCleanUpOnClose_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Izlazak") << "button" << IDOK;
+    QTest::newRow("Esc") << "escape" << IDCANCEL;
+    QTest::newRow("close box") << "close" << IDCANCEL;
+}
+
+void OverviewTest::runModalOverTheOwnerAndCleanUpOnClose()
+{
+    QFETCH(QString, how);
+    QFETCH(int, result);
+    KnowledgeBuilder kb;
+    kb.link(kb.syndrome("Sindrom"), kb.symptom("simptom"));
+
+    // An owner off the screen's centre: the overview is centred over it.
+    QWidget owner;
+    owner.setGeometry(10, 10, 641, 479);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    setMainWindow(&owner);
+
+    ModalWatcher watcher;
+    int itemsSeen = -1;
+    int imagesSeen = -1;
+    QPoint centreSeen;
+    QWidget* ownerSeen = nullptr;
+    COverviewDlg* seen = nullptr;
+    watcher.onDialog = [&](QWidget* window) {
+        seen = qobject_cast<COverviewDlg*>(window);
+        if (!seen)
+            return;
+        auto* tree = seen->GetDlgItem<QTreeWidget>(IDC_TREE);
+        itemsSeen = tree->topLevelItemCount() + tree->topLevelItem(0)->childCount();
+        imagesSeen = shownImage(tree->topLevelItem(0)).isNull() ? 0 : 1;
+        centreSeen = seen->frameGeometry().center();
+        ownerSeen = seen->parentWidget();
+        if (how == QLatin1String("button"))
+            seen->GetDlgItem<QPushButton>(IDOK)->click();
+        else if (how == QLatin1String("escape"))
+            QTest::keyClick(seen, Qt::Key_Escape);
+        else
+            seen->close();
+    };
+
+    struct Inspected : COverviewDlg {
+        int items() const { return treeCtrl ? treeCtrl->topLevelItemCount() : -1; }
+        bool imageListAlive() const { return imageList.isCreated(); }
+    } dialog;
+    QCOMPARE(dialog.RunModal(kb.get()), result);
+    setMainWindow(nullptr);
+
+    QCOMPARE(seen, &dialog);
+    QCOMPARE(itemsSeen, 2);
+    QCOMPARE(imagesSeen, 1);
+    QCOMPARE(ownerSeen, &owner);
+    // Within the width of a window frame of the owner's centre, far from the screen's.
+    QVERIFY((centreSeen - owner.frameGeometry().center()).manhattanLength() <= 6);
+    QVERIFY((centreSeen - owner.screen()->availableGeometry().center()).manhattanLength() > 60);
+    // Closing deleted the items and then the pictures.
+    QCOMPARE(dialog.items(), 0);
+    QVERIFY(!dialog.imageListAlive());
+    QVERIFY(!dialog.isVisible());
+}
+
+QTEST_MAIN(OverviewTest)
+#include "views_overview_test.moc"
