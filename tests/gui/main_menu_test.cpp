@@ -101,7 +101,6 @@ private slots:
     void aboutBoxClosesWithOkOrEsc();
     void endingTheMainMenu_data();
     void endingTheMainMenu();
-    void buttonsWithoutDialogsDoNothing();
     void wholeStartFromLoaderToExit();
 
 private:
@@ -314,24 +313,6 @@ void MainMenuTest::endingTheMainMenu()
         }
     });
     QCOMPARE(menu.RunModal(nullptr), result);
-}
-
-void MainMenuTest::buttonsWithoutDialogsDoNothing()
-{
-    ModalWatcher watcher;
-    int dialogsOpened = 0;
-    watcher.onDialog = [&](QWidget*) { ++dialogsOpened; };
-    QuietMainMenu menu(folder_.files());
-    menu.Create();
-    menu.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&menu));
-    // "Pregled" and "Rjecnik" open their views (views_main_menu_test).
-    for (int id : {IDC_DIJAGNOSTICIRANJE})
-        QTest::mouseClick(menu.windowHandle(), Qt::LeftButton, {},
-                          menu.GetDlgItem(id)->geometry().center());
-    QCOMPARE(dialogsOpened, 0);
-    QVERIFY(menu.isVisible());
-    QCOMPARE(menu.modalResult(), 0);
 }
 
 void MainMenuTest::wholeStartFromLoaderToExit()
