@@ -1,11 +1,11 @@
 #include "diagnosis/diagnosis_dlg.h"
 
 #include "diagnosis/diagnosis_item.h"
+#include "diagnosis/item_text_cache.h"
 #include "diagnosis/item_texts.h"
 #include "diagnosis/tree_look.h"
 #include "engine/ranking_engine.h"
 #include "platform/data_exchange.h"
-#include "platform/text_codec.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 #include "views/dictionary_dlg.h"
@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <vector>
 
 namespace ordisan {
@@ -112,6 +113,7 @@ bool CDiagnosisDlg::OnInitDialog()
     overviewButton.AutoLoad(IDC_PREGLED, this);
     dictionaryButton.AutoLoad(IDC_RJECNIK, this);
     prepareTrees();
+    texts_ = std::make_unique<ItemTextCache>(*knowledgeBase, syndromeTree->font());
 
     ComputeScoresAndWeights(*knowledgeBase);
     FillSyndromeTree();
@@ -211,15 +213,20 @@ void CDiagnosisDlg::FillSyndromeTree()
     syndromeTree->clear();
 
     const LinksBySyndrome links(kb);
+    const int syndromeIndent = textIndent(syndromeTree, 0);
+    const int symptomIndent = textIndent(syndromeTree, 1);
+    int widest = 0;
     QList<QTreeWidgetItem*> items;
     items.reserve(kb.syndromeCount);
     for (int k = 0; k < kb.syndromeCount; ++k) {
         const int i = kb.syndromeOrder[k];
         const int percent = PercentOf(kb.syndromes[i].score);
         auto* syndrome = new DiagnosisItem(kb, DiagnosisItem::Kind::Syndrome, i,
-                                           percentItemText(percent, kb.syndromes[i].name),
+                                           texts_->percentText(percent, texts_->syndromeName(i)),
                                            syndromeImages.icon(bandImage(percent)),
                                            bandMeaning(ScoreBandOf(percent)));
+        widest = std::max(widest, syndromeIndent + texts_->percentPrefixWidth(percent)
+                                      + texts_->syndromeNameWidth(i));
         const auto begin = static_cast<std::size_t>(links.first[static_cast<std::size_t>(i)]);
         const auto end = static_cast<std::size_t>(links.first[static_cast<std::size_t>(i) + 1]);
         for (std::size_t n = begin; n < end; ++n) {
@@ -228,14 +235,15 @@ void CDiagnosisDlg::FillSyndromeTree()
                 continue;
             const AnswerCode answer = kb.symptoms[s].answer;
             syndrome->addChild(new DiagnosisItem(kb, DiagnosisItem::Kind::LinkedSymptom, s,
-                                                 fromCp1250(kb.symptoms[s].text),
+                                                 texts_->symptomText(s),
                                                  syndromeImages.icon(syndromeAnswerImage(answer)),
                                                  answerMeaning(answer)));
+            widest = std::max(widest, symptomIndent + texts_->symptomTextWidth(s));
         }
         items.append(syndrome);
     }
     syndromeTree->addTopLevelItems(items);
-    fitColumnToItems(syndromeTree);
+    fitColumn(syndromeTree, widest);
 }
 
 // The symptoms whose answer is unknown, highest weight first. Symptoms that do not
@@ -247,19 +255,23 @@ void CDiagnosisDlg::FillSymptomTree()
     symptomTree->clear();
 
     const QIcon unknown = symptomImages.icon(symptomUnknownImage);
+    const int indent = textIndent(symptomTree, 0);
+    int widest = 0;
     QList<QTreeWidgetItem*> items;
     items.reserve(kb.symptomCount);
     for (int k = 0; k < kb.symptomCount; ++k) {
         const int j = kb.symptomOrder[k];
         if (kb.symptoms[j].answer != ANSWER_UNKNOWN)
             continue;
+        const int percent = PercentOf(kb.symptoms[j].weight);
         items.append(new DiagnosisItem(kb, DiagnosisItem::Kind::OpenSymptom, j,
-                                       percentItemText(PercentOf(kb.symptoms[j].weight),
-                                                       kb.symptoms[j].text),
+                                       texts_->percentText(percent, texts_->symptomText(j)),
                                        unknown, IconMeaning::Unknown));
+        widest = std::max(widest, indent + texts_->percentPrefixWidth(percent)
+                                      + texts_->symptomTextWidth(j));
     }
     symptomTree->addTopLevelItems(items);
-    fitColumnToItems(symptomTree);
+    fitColumn(symptomTree, widest);
 }
 
 void CDiagnosisDlg::OnDblclkSyndromeTree(const QPoint& position)

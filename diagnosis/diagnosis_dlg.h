@@ -5,10 +5,14 @@
 #include "platform/picture_button.h"
 #include "views/image_list.h"
 
+#include <memory>
+
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace ordisan {
+
+class ItemTextCache;
 
 // The diagnosis dialog (template 140). On the left every syndrome, best score first,
 // with the symptoms that apply to the patient as its children; on the right the
@@ -80,6 +84,8 @@ private:
     int syndromeAnswerImage(AnswerCode answer) const;
     int symptomAnswerImage(AnswerCode answer) const;
     int bandImage(int percent) const;
+
+    std::unique_ptr<ItemTextCache> texts_; // for one opening of the window
 };
 
 } // namespace ordisan

@@ -5,14 +5,14 @@
 #include <QPalette>
 #include <QTreeWidget>
 
-#include <algorithm>
 
 namespace ordisan {
 
 namespace {
 
-// The delegate measures a text with a text layout, which may round up by a pixel.
-constexpr int MEASURING_SLACK = 2;
+// The delegate measures a text with a text layout, which may round up by a pixel, and
+// a text is measured as its percentage and its name apart.
+constexpr int MEASURING_SLACK = 4;
 
 } // namespace
 
@@ -44,31 +44,23 @@ void showTextsWhole(QTreeWidget* tree)
     header->setSectionResizeMode(0, QHeaderView::Fixed);
 }
 
-void fitColumnToItems(QTreeWidget* tree)
+int textIndent(const QTreeWidget* tree, int depth)
+{
+    return (depth + (tree->rootIsDecorated() ? 1 : 0)) * tree->indentation();
+}
+
+void fitColumn(QTreeWidget* tree, int widest)
 {
     QTreeWidgetItem* probe = tree->topLevelItem(0);
     if (!probe) {
         tree->header()->resizeSection(0, 0);
         return;
     }
-    const QFontMetrics metrics(tree->font());
     // What the view puts around a text: the icon and the margins. Every item of a
     // tree has the same icon size and font.
+    const QFontMetrics metrics(tree->font());
     const int aroundText = tree->sizeHintForIndex(tree->indexFromItem(probe)).width()
         - metrics.horizontalAdvance(probe->text(0));
-    const int indentation = tree->indentation();
-    const int topIndent = tree->rootIsDecorated() ? indentation : 0;
-
-    int widest = 0;
-    const int topCount = tree->topLevelItemCount();
-    for (int i = 0; i < topCount; ++i) {
-        QTreeWidgetItem* top = tree->topLevelItem(i);
-        widest = std::max(widest, topIndent + metrics.horizontalAdvance(top->text(0)));
-        const int childCount = top->childCount();
-        for (int c = 0; c < childCount; ++c)
-            widest = std::max(widest, topIndent + indentation
-                                          + metrics.horizontalAdvance(top->child(c)->text(0)));
-    }
     tree->header()->resizeSection(0, widest + aroundText + MEASURING_SLACK);
 }
 

@@ -12,10 +12,14 @@ namespace ordisan {
 void showSelectionAlways(QTreeWidget* tree, bool always);
 
 // No text is ever cut short: the one column is exactly as wide as the widest item
-// (call fitColumnToItems after every fill) and the tree scrolls sideways.
+// (fitColumn after every fill) and the tree scrolls sideways.
 void showTextsWhole(QTreeWidget* tree);
-// Sets the column to the width of the widest item, collapsed branches included, so
-// that expanding a syndrome never cuts a text.
-void fitColumnToItems(QTreeWidget* tree);
+// Where the text of an item at `depth` (0 for a top-level item) starts, less the icon
+// and margins that every item has.
+int textIndent(const QTreeWidget* tree, int depth);
+// Sets the column to hold the widest item, collapsed branches included, so that
+// expanding a branch never cuts a text: `widest` is the largest text width plus its
+// textIndent among all items.
+void fitColumn(QTreeWidget* tree, int widest);
 
 } // namespace ordisan
