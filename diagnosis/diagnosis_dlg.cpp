@@ -44,8 +44,8 @@ QTreeWidgetItem* itemHit(QTreeWidget* tree, const QPoint& position)
 
 // The links of each syndrome in link-table order, found in one pass: the links of
 // syndrome i are byLink[first[i]] … byLink[first[i + 1] - 1].
-struct LinksBySyndrome {
-    explicit LinksBySyndrome(const KnowledgeBase& kb)
+struct LinksBySyndromeTable {
+    explicit LinksBySyndromeTable(const KnowledgeBase& kb)
         : first(static_cast<std::size_t>(kb.syndromeCount) + 1, 0),
           byLink(static_cast<std::size_t>(kb.linkCount))
     {
@@ -62,6 +62,10 @@ struct LinksBySyndrome {
 };
 
 } // namespace
+
+struct CDiagnosisDlg::LinksBySyndrome : LinksBySyndromeTable {
+    using LinksBySyndromeTable::LinksBySyndromeTable;
+};
 
 CDiagnosisDlg::CDiagnosisDlg(QWidget* parent) : CDialog(&DIAGNOSIS_TEMPLATE, parent) {}
 
@@ -114,6 +118,9 @@ bool CDiagnosisDlg::OnInitDialog()
     dictionaryButton.AutoLoad(IDC_RJECNIK, this);
     prepareTrees();
     texts_ = std::make_unique<ItemTextCache>(*knowledgeBase, syndromeTree->font());
+    syndromeItems_.clear();
+    symptomItems_.clear();
+    linksBySyndrome_.reset();
 
     ComputeScoresAndWeights(*knowledgeBase);
     FillSyndromeTree();
@@ -205,14 +212,21 @@ int CDiagnosisDlg::bandImage(int percent) const
 
 // Every syndrome, best score first, each with one child per link to a symptom that
 // applies to the patient, in link-table order (a repeated link gives two children).
-// Items are built whole and then handed to the tree at once.
+// While the dialog is open the syndromes and their children stay the same (the
+// patient's sex does not change), so after the first fill the items are taken out,
+// brought up to date and put back in the new order, all collapsed, rather than made
+// anew.
 void CDiagnosisDlg::FillSyndromeTree()
 {
     KnowledgeBase& kb = *knowledgeBase;
     SortSyndromes(kb);
-    syndromeTree->clear();
+    const QList<QTreeWidgetItem*> previous = syndromeTree->invisibleRootItem()->takeChildren();
+    const auto count = static_cast<std::size_t>(kb.syndromeCount);
+    if (syndromeItems_.size() != count) {
+        qDeleteAll(previous);
+        syndromeItems_.assign(count, nullptr);
+    }
 
-    const LinksBySyndrome links(kb);
     const int syndromeIndent = textIndent(syndromeTree, 0);
     const int symptomIndent = textIndent(syndromeTree, 1);
     int widest = 0;
@@ -221,38 +235,76 @@ void CDiagnosisDlg::FillSyndromeTree()
     for (int k = 0; k < kb.syndromeCount; ++k) {
         const int i = kb.syndromeOrder[k];
         const int percent = PercentOf(kb.syndromes[i].score);
-        auto* syndrome = new DiagnosisItem(kb, DiagnosisItem::Kind::Syndrome, i,
-                                           texts_->percentText(percent, texts_->syndromeName(i)),
-                                           syndromeImages.icon(bandImage(percent)),
-                                           bandMeaning(ScoreBandOf(percent)));
+        const QString text = texts_->percentText(percent, texts_->syndromeName(i));
+        const QIcon band = syndromeImages.icon(bandImage(percent));
+        const IconMeaning bandMeans = bandMeaning(ScoreBandOf(percent));
+        DiagnosisItem*& syndrome = syndromeItems_[static_cast<std::size_t>(i)];
+        if (syndrome) {
+            syndrome->setText(0, text);
+            syndrome->showIcon(band, bandMeans);
+            // Every double-click has shown its answer on every child already.
+            for (int c = 0; c < syndrome->childCount(); ++c) {
+                const int s = static_cast<DiagnosisItem*>(syndrome->child(c))->parameter();
+                widest = std::max(widest, symptomIndent + texts_->symptomTextWidth(s));
+            }
+        } else {
+            syndrome = new DiagnosisItem(kb, DiagnosisItem::Kind::Syndrome, i, text, band, bandMeans);
+            widest = std::max(widest, addSymptomsOf(syndrome, i));
+        }
         widest = std::max(widest, syndromeIndent + texts_->percentPrefixWidth(percent)
                                       + texts_->syndromeNameWidth(i));
-        const auto begin = static_cast<std::size_t>(links.first[static_cast<std::size_t>(i)]);
-        const auto end = static_cast<std::size_t>(links.first[static_cast<std::size_t>(i) + 1]);
-        for (std::size_t n = begin; n < end; ++n) {
-            const int s = kb.links[links.byLink[n]].symptom;
-            if (!SymptomApplies(kb, s))
-                continue;
-            const AnswerCode answer = kb.symptoms[s].answer;
-            syndrome->addChild(new DiagnosisItem(kb, DiagnosisItem::Kind::LinkedSymptom, s,
-                                                 texts_->symptomText(s),
-                                                 syndromeImages.icon(syndromeAnswerImage(answer)),
-                                                 answerMeaning(answer)));
-            widest = std::max(widest, symptomIndent + texts_->symptomTextWidth(s));
-        }
         items.append(syndrome);
     }
     syndromeTree->addTopLevelItems(items);
     fitColumn(syndromeTree, widest);
 }
 
+// The children of a new syndrome item; the width the widest of them needs.
+int CDiagnosisDlg::addSymptomsOf(DiagnosisItem* syndrome, int i)
+{
+    const KnowledgeBase& kb = *knowledgeBase;
+    if (!linksBySyndrome_)
+        linksBySyndrome_ = std::make_unique<LinksBySyndrome>(kb);
+    const LinksBySyndrome& links = *linksBySyndrome_;
+    const int indent = textIndent(syndromeTree, 1);
+    int widest = 0;
+    const auto begin = static_cast<std::size_t>(links.first[static_cast<std::size_t>(i)]);
+    const auto end = static_cast<std::size_t>(links.first[static_cast<std::size_t>(i) + 1]);
+    for (std::size_t n = begin; n < end; ++n) {
+        const int s = kb.links[links.byLink[n]].symptom;
+        if (!SymptomApplies(kb, s))
+            continue;
+        const AnswerCode answer = kb.symptoms[s].answer;
+        syndrome->addChild(new DiagnosisItem(kb, DiagnosisItem::Kind::LinkedSymptom, s,
+                                             texts_->symptomText(s),
+                                             syndromeImages.icon(syndromeAnswerImage(answer)),
+                                             answerMeaning(answer)));
+        widest = std::max(widest, indent + texts_->symptomTextWidth(s));
+    }
+    return widest;
+}
+
 // The symptoms whose answer is unknown, highest weight first. Symptoms that do not
-// apply are absent after every ranking and so never listed.
+// apply are absent after every ranking and so never listed. The items of symptoms
+// still unknown are kept from one ranking to the next; those answered since go.
 void CDiagnosisDlg::FillSymptomTree()
 {
     KnowledgeBase& kb = *knowledgeBase;
     SortSymptoms(kb);
-    symptomTree->clear();
+    const QList<QTreeWidgetItem*> previous = symptomTree->invisibleRootItem()->takeChildren();
+    const auto count = static_cast<std::size_t>(kb.symptomCount);
+    if (symptomItems_.size() != count) {
+        qDeleteAll(previous);
+        symptomItems_.assign(count, nullptr);
+    } else {
+        for (QTreeWidgetItem* item : previous) {
+            const int j = static_cast<DiagnosisItem*>(item)->parameter();
+            if (kb.symptoms[j].answer != ANSWER_UNKNOWN) {
+                symptomItems_[static_cast<std::size_t>(j)] = nullptr;
+                delete item;
+            }
+        }
+    }
 
     const QIcon unknown = symptomImages.icon(symptomUnknownImage);
     const int indent = textIndent(symptomTree, 0);
@@ -264,11 +316,18 @@ void CDiagnosisDlg::FillSymptomTree()
         if (kb.symptoms[j].answer != ANSWER_UNKNOWN)
             continue;
         const int percent = PercentOf(kb.symptoms[j].weight);
-        items.append(new DiagnosisItem(kb, DiagnosisItem::Kind::OpenSymptom, j,
-                                       texts_->percentText(percent, texts_->symptomText(j)),
-                                       unknown, IconMeaning::Unknown));
+        const QString text = texts_->percentText(percent, texts_->symptomText(j));
+        DiagnosisItem*& symptom = symptomItems_[static_cast<std::size_t>(j)];
+        if (symptom) {
+            symptom->setText(0, text);
+            symptom->showIcon(unknown, IconMeaning::Unknown);
+        } else {
+            symptom = new DiagnosisItem(kb, DiagnosisItem::Kind::OpenSymptom, j, text, unknown,
+                                        IconMeaning::Unknown);
+        }
         widest = std::max(widest, indent + texts_->percentPrefixWidth(percent)
                                       + texts_->symptomTextWidth(j));
+        items.append(symptom);
     }
     symptomTree->addTopLevelItems(items);
     fitColumn(symptomTree, widest);

@@ -6,12 +6,14 @@
 #include "views/image_list.h"
 
 #include <memory>
+#include <vector>
 
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace ordisan {
 
+class DiagnosisItem;
 class ItemTextCache;
 
 // The diagnosis dialog (template 140). On the left every syndrome, best score first,
@@ -85,7 +87,16 @@ private:
     int symptomAnswerImage(AnswerCode answer) const;
     int bandImage(int percent) const;
 
-    std::unique_ptr<ItemTextCache> texts_; // for one opening of the window
+    int addSymptomsOf(DiagnosisItem* syndrome, int i);
+
+    // For one opening of the window: the converted and measured texts, the links of
+    // each syndrome, and the items by syndrome and by symptom index, which the trees
+    // own while they show them.
+    struct LinksBySyndrome;
+    std::unique_ptr<ItemTextCache> texts_;
+    std::unique_ptr<LinksBySyndrome> linksBySyndrome_;
+    std::vector<DiagnosisItem*> syndromeItems_;
+    std::vector<DiagnosisItem*> symptomItems_;
 };
 
 } // namespace ordisan

@@ -448,37 +448,97 @@ void DiagnosisDlgTest::rerankDropsAnsweredAndReflectsAnswers()
                           percentText(50, "otežano mokrenje"), percentText(50, "đurđica na koži")}));
 }
 
-// Three answers and a re-rank give the orders and percentages of the engine itself.
+// What the trees must show after a ranking: the engine's own orders and percentages,
+// worked out on a copy of the knowledge base.
+struct Expected {
+    QStringList syndromes;
+    QStringList symptoms;
+    QStringList childIcons; // "syndrome / symptom = icon" for every child
+};
+
+Expected expectedAfterRanking(const KnowledgeBase& kb)
+{
+    auto copy = std::make_unique<KnowledgeBase>(kb);
+    ComputeScoresAndWeights(*copy);
+    SortSyndromes(*copy);
+    SortSymptoms(*copy);
+    Expected expected;
+    for (int k = 0; k < copy->syndromeCount; ++k) {
+        const int i = copy->syndromeOrder[k];
+        const QString name = fromCp1250(copy->syndromes[i].name);
+        expected.syndromes.append(QStringLiteral("(%1%) - %2").arg(PercentOf(copy->syndromes[i].score)).arg(name));
+        for (int l = 0; l < copy->linkCount; ++l) {
+            const int s = copy->links[l].symptom;
+            if (copy->links[l].syndrome != i || !SymptomApplies(*copy, s))
+                continue;
+            const AnswerCode answer = copy->symptoms[s].answer;
+            const int icon = answer == ANSWER_PRESENT ? IDI_PRESENT
+                : answer == ANSWER_ABSENT             ? IDI_ABSENT
+                                                      : IDI_UNKNOWN;
+            expected.childIcons.append(QStringLiteral("%1 / %2 = %3").arg(name, fromCp1250(copy->symptoms[s].text)).arg(icon));
+        }
+    }
+    for (int k = 0; k < copy->symptomCount; ++k) {
+        const SymptomRecord& s = copy->symptoms[copy->symptomOrder[k]];
+        if (s.answer == ANSWER_UNKNOWN)
+            expected.symptoms.append(QStringLiteral("(%1%) - %2").arg(PercentOf(s.weight)).arg(fromCp1250(s.text)));
+    }
+    return expected;
+}
+
+QStringList childIconsOf(const QTreeWidget* tree)
+{
+    QStringList icons;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* top = tree->topLevelItem(i);
+        const QString name = top->text(0).section(QStringLiteral(" - "), 1);
+        for (int c = 0; c < top->childCount(); ++c)
+            icons.append(QStringLiteral("%1 / %2 = %3").arg(name, top->child(c)->text(0)).arg(shownIcon(top->child(c))));
+    }
+    return icons;
+}
+
+// Answers and re-ranks one after another give the orders, percentages and icons of the
+// engine itself, also for a symptom answered and then made unknown again.
 void DiagnosisDlgTest::rerankMatchesTheEngine()
 {
     auto kb = longClinic(12);
     OpenDiagnosisDlg dialog;
     QVERIFY(dialog.open(kb.get()));
+    QTreeWidget* left = dialog.left();
     QTreeWidget* right = dialog.right();
     for (int row : {12, 3, 3, 5}) // zajednički present, simptom 4 absent, simptom 6 present
         doubleClick(right, right->topLevelItem(row));
     rerank(dialog);
-
-    auto expected = std::make_unique<KnowledgeBase>(*kb);
-    ComputeScoresAndWeights(*expected);
-    SortSyndromes(*expected);
-    SortSymptoms(*expected);
-    QStringList syndromes;
-    for (int k = 0; k < expected->syndromeCount; ++k) {
-        const SyndromeRecord& s = expected->syndromes[expected->syndromeOrder[k]];
-        syndromes.append(QStringLiteral("(%1%) - %2").arg(PercentOf(s.score)).arg(QString::fromLatin1(s.name)));
-    }
-    QStringList symptoms;
-    for (int k = 0; k < expected->symptomCount; ++k) {
-        const SymptomRecord& s = expected->symptoms[expected->symptomOrder[k]];
-        if (s.answer == ANSWER_UNKNOWN)
-            symptoms.append(QStringLiteral("(%1%) - %2").arg(PercentOf(s.weight)).arg(
-                fromCp1250(s.text)));
-    }
-    QCOMPARE(topTexts(dialog.left()), syndromes);
-    QCOMPARE(topTexts(right), symptoms);
+    Expected expected = expectedAfterRanking(*kb);
+    QCOMPARE(topTexts(left), expected.syndromes);
+    QCOMPARE(topTexts(right), expected.symptoms);
+    QCOMPARE(childIconsOf(left), expected.childIcons);
     QCOMPARE(topTexts(right).size(), 10);
-    QCOMPARE(topTexts(dialog.left()).first(), QStringLiteral("(100%) - Sindrom 6"));
+    QCOMPARE(topTexts(left).first(), QStringLiteral("(100%) - Sindrom 6"));
+
+    // simptom 6 back to unknown through the left tree, simptom 1 absent.
+    QTreeWidgetItem* sindrom6 = left->topLevelItem(0);
+    sindrom6->setExpanded(true);
+    doubleClick(left, sindrom6->child(0));
+    doubleClick(left, sindrom6->child(0));
+    QTreeWidgetItem* simptom1 = topItem(right, QStringLiteral("(75%) - simptom 1"));
+    QVERIFY(simptom1);
+    doubleClick(right, simptom1);
+    doubleClick(right, simptom1);
+    rerank(dialog);
+    expected = expectedAfterRanking(*kb);
+    QCOMPARE(topTexts(left), expected.syndromes);
+    QCOMPARE(topTexts(right), expected.symptoms);
+    QCOMPARE(childIconsOf(left), expected.childIcons);
+    QVERIFY(topTexts(right).contains(QStringLiteral("(50%) - simptom 6")));
+    for (const QString& text : topTexts(right))
+        QVERIFY(!text.endsWith(QStringLiteral(" - simptom 1")));
+    for (int i = 0; i < right->topLevelItemCount(); ++i)
+        QCOMPARE(shownIcon(right->topLevelItem(i)), IDI_UNKNOWN);
+    for (int i = 0; i < left->topLevelItemCount(); ++i)
+        QVERIFY(!left->topLevelItem(i)->isExpanded());
+    QVERIFY(right->currentItem() == nullptr || !right->currentItem()->isSelected());
 }
 
 void DiagnosisDlgTest::overviewAndDictionaryLeaveTreesAsTheyWere()
