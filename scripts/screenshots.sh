@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the screenshots in docs/screenshots/ under a virtual X server (Xvfb): the loader
-# while loading and at "Gotovo...", the main menu with a button held down, and the
-# About box. There is no window manager, so windows show without their frames.
+# while loading and at "Gotovo...", the main menu with a button held down, the About
+# box, the patient data dialog, and a diagnosis after a few answers and a re-rank. There is no window manager, so windows show without their frames.
 # Needs xvfb, xdotool, x11-utils and imagemagick; builds the program if needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -88,6 +88,44 @@ sleep 0.3
 import -window "$about" "$out/about.png"
 xdotool key Return
 sleep 0.2
+
+# 5. The patient data dialog from "Dijagnosticiranje": an age typed, "Ženski spol"
+# chosen (radio button at 39, 66 in dialog units: 59, 107 px).
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+xdotool windowfocus "$menu"
+xdotool mousemove $((X + 194 + 127)) $((Y + 211 + 21)) click 1
+patient=$(window '^Osnovni podaci o pacijentu$')
+eval "$(xdotool getwindowgeometry --shell "$patient")"
+xdotool windowfocus "$patient"
+sleep 0.2
+xdotool key ctrl+a
+xdotool type 47
+xdotool mousemove $((X + 70)) $((Y + 115)) click 1
+xdotool mousemove $((X + 200)) $((Y + 5))
+sleep 0.3
+import -window "$patient" "$out/patient.png"
+xdotool key Return
+
+# 6. The diagnosis after a few answers and "<<Rangiraj>>", the best syndrome open.
+# The right tree starts at 294, 80 px with rows of 18 px; Space answers the selected
+# symptom as a double-click does. "<<Rangiraj>>" is at 553, 217, 75 × 223 px.
+diagnosis=$(window '^Dijagnosticiranje$')
+eval "$(xdotool getwindowgeometry --shell "$diagnosis")"
+xdotool windowfocus "$diagnosis"
+sleep 0.3
+xdotool mousemove $((X + 380)) $((Y + 89)) click --repeat 2 --delay 80 1 # present
+sleep 0.2
+xdotool key Down space Down Down space space Down Down space # present, absent, present
+xdotool mousemove $((X + 591)) $((Y + 329)) click 1
+sleep 0.5
+xdotool mousemove $((X + 100)) $((Y + 89)) click 1
+xdotool key Right Down
+xdotool mousemove $((X + 320)) $((Y + 30))
+sleep 0.3
+import -window "$diagnosis" "$out/diagnosis.png"
+xdotool key Escape
+sleep 0.3
+
 xdotool windowfocus "$menu"
 sleep 0.2
 xdotool key Escape
