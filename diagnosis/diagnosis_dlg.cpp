@@ -42,10 +42,12 @@ QTreeWidgetItem* itemHit(QTreeWidget* tree, const QPoint& position)
     return item;
 }
 
+} // namespace
+
 // The links of each syndrome in link-table order, found in one pass: the links of
 // syndrome i are byLink[first[i]] … byLink[first[i + 1] - 1].
-struct LinksBySyndromeTable {
-    explicit LinksBySyndromeTable(const KnowledgeBase& kb)
+struct CDiagnosisDlg::LinksBySyndrome {
+    explicit LinksBySyndrome(const KnowledgeBase& kb)
         : first(static_cast<std::size_t>(kb.syndromeCount) + 1, 0),
           byLink(static_cast<std::size_t>(kb.linkCount))
     {
@@ -59,12 +61,6 @@ struct LinksBySyndromeTable {
     }
     std::vector<int> first;
     std::vector<int> byLink;
-};
-
-} // namespace
-
-struct CDiagnosisDlg::LinksBySyndrome : LinksBySyndromeTable {
-    using LinksBySyndromeTable::LinksBySyndromeTable;
 };
 
 CDiagnosisDlg::CDiagnosisDlg(QWidget* parent) : CDialog(&DIAGNOSIS_TEMPLATE, parent) {}
