@@ -1,0 +1,23 @@
+#include "app/diagnostic_app.h"
+
+#include "app/main_menu_dlg.h"
+#include "platform/window_owner.h"
+
+namespace ordisan {
+
+CDiagnosticApp::CDiagnosticApp() : knowledgeBase_(std::make_unique<KnowledgeBase>()) {}
+
+CDiagnosticApp::~CDiagnosticApp() = default;
+
+bool CDiagnosticApp::InitInstance()
+{
+    CMainMenuDlg mainMenu(files_);
+    // From here on every dialog opened without a parent belongs to the main menu,
+    // the loader included.
+    setMainWindow(&mainMenu);
+    mainMenu.RunModal(knowledgeBase_.get());
+    setMainWindow(nullptr);
+    return false;
+}
+
+} // namespace ordisan

@@ -1,0 +1,152 @@
+// Start-up of the user interface: building and showing the loader dialog and then the
+// main menu with its pictures, against showing empty QDialogs of the same sizes in
+// the same run. Loading the data files is not part of it.
+#include "app/loader_dlg.h"
+#include "app/main_menu_dlg.h"
+#include "platform/dialog_units.h"
+#include "platform/resources.h"
+#include "res/dialog_templates.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QImage>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+
+using namespace ordisan;
+
+namespace {
+
+// The main menu without its loader: the loader is measured on its own before it.
+class MainMenuWithoutLoader final : public CMainMenuDlg {
+public:
+    using CMainMenuDlg::CMainMenuDlg;
+
+protected:
+    void RunLoader() override {}
+};
+
+// Shown, then painted completely once more into an image kept across iterations: a
+// fresh pixmap per frame would measure the system's page faults, not the dialogs.
+void showAndPaint(QWidget& window)
+{
+    static std::map<std::pair<int, int>, QImage> canvases; // one per window size
+    QImage& canvas = canvases[{window.width(), window.height()}];
+    if (canvas.isNull())
+        canvas = QImage(window.size(), QImage::Format_ARGB32_Premultiplied);
+    window.show();
+    QCoreApplication::processEvents();
+    window.render(&canvas);
+    benchmark::DoNotOptimize(canvas.constBits());
+}
+
+// An empty QDialog of the same size and kind of window as a template's.
+void showEmptyDialog(QSize size)
+{
+    QDialog dialog;
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint);
+    dialog.setFixedSize(size);
+    showAndPaint(dialog);
+}
+
+void showLoaderAndMainMenu(FileAccess& files)
+{
+    {
+        CLoaderDlg loader(files);
+        loader.Create();
+        showAndPaint(loader);
+        loader.DestroyWindow();
+    }
+    MainMenuWithoutLoader menu(files);
+    menu.Create();
+    showAndPaint(menu);
+    menu.DestroyWindow();
+}
+
+void BM_EmptyDialogs(benchmark::State& state)
+{
+    const QSize loaderSize = dialogSizeToPixels(LOADER_TEMPLATE.cx, LOADER_TEMPLATE.cy);
+    const QSize menuSize = dialogSizeToPixels(MAIN_MENU_TEMPLATE.cx, MAIN_MENU_TEMPLATE.cy);
+    for (auto _ : state) {
+        showEmptyDialog(loaderSize);
+        showEmptyDialog(menuSize);
+    }
+}
+BENCHMARK(BM_EmptyDialogs)->Unit(benchmark::kMillisecond);
+
+// Pictures already rendered: every start after the first in one process, and the
+// cost of everything but the SVG rendering.
+void BM_LoaderThenMainMenu(benchmark::State& state)
+{
+    FileAccess files;
+    showLoaderAndMainMenu(files); // renders the pictures once
+    for (auto _ : state)
+        showLoaderAndMainMenu(files);
+}
+BENCHMARK(BM_LoaderThenMainMenu)->Unit(benchmark::kMillisecond);
+
+// A cold start: every picture rendered from its SVG source again.
+void BM_LoaderThenMainMenuCold(benchmark::State& state)
+{
+    FileAccess files;
+    for (auto _ : state) {
+        clearPictureCache();
+        showLoaderAndMainMenu(files);
+    }
+}
+BENCHMARK(BM_LoaderThenMainMenuCold)->Unit(benchmark::kMillisecond);
+
+// Prints each start-up against the empty dialogs of the same run.
+class RatioReporter final : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        // The median of repetitions when there are some, else the single run.
+        for (const Run& run : runs) {
+            if (run.error_occurred)
+                continue;
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+            else if (run.run_type == Run::RT_Iteration && run.repetitions <= 1)
+                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        const auto baseline = times_.find("BM_EmptyDialogs");
+        if (baseline == times_.end() || baseline->second <= 0)
+            return;
+        for (const auto& [name, time] : times_)
+            if (name != baseline->first)
+                std::printf("%s / BM_EmptyDialogs = %.2f (target for the warm start: <= 1.3)\n",
+                            name.c_str(), time / baseline->second);
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,362 @@
+#include "platform/dialog.h"
+
+#include "platform/control_factory.h"
+#include "platform/data_exchange.h"
+#include "platform/dialog_font.h"
+#include "platform/dialog_units.h"
+#include "platform/group_frame.h"
+#include "platform/native_system_menu.h"
+#include "platform/window_owner.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimerEvent>
+
+namespace ordisan {
+
+CDialog::CDialog(const DialogTemplate* dialogTemplate, QWidget* parent)
+    : QDialog(parent), template_(dialogTemplate), systemMenu_(*this)
+{
+}
+
+CDialog::~CDialog() = default;
+
+int CDialog::DoModal()
+{
+    if (!Create())
+        return -1;
+    if (!ended_) { // OnInitDialog may already have ended it
+        placeWindow();
+        exec();
+    }
+    DestroyWindow();
+    return modalResult_;
+}
+
+bool CDialog::Create()
+{
+    if (!template_)
+        return false;
+    qDeleteAll(controls_);
+    controls_.clear();
+    controlsById_.clear();
+    systemMenu_.reset();
+    modalResult_ = 0;
+    ended_ = false;
+
+    const bool ownWindow = (template_->styles & dialog_style::APPWINDOW) != 0;
+    // A caption with a close box, a fixed frame, no minimise or maximise box.
+    setWindowFlags((ownWindow ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint
+                   | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    if (!parentWidget() && !ownWindow) {
+        QWidget* owner = defaultOwner();
+        if (owner && owner != this)
+            setParent(owner, windowFlags());
+    }
+    setWindowTitle(QString::fromUtf8(template_->caption));
+    setFont(dialogFont());
+    setFixedSize(dialogSizeToPixels(template_->cx, template_->cy));
+    buildControls();
+
+    if (OnInitDialog())
+        focusFirstTabStop();
+    return true;
+}
+
+void CDialog::buildControls()
+{
+    int index = 0;
+    for (const ControlTemplate& row : template_->controls) {
+        QWidget* control = createControl(row, index, this);
+        controls_.append(control);
+        if (control && row.id != IDC_STATIC && !controlsById_.contains(row.id))
+            controlsById_.insert(row.id, control);
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            const int id = row.id;
+            connect(button, &QAbstractButton::clicked, this, [this, id] { SendCommand(id); });
+        }
+        ++index;
+    }
+    groupRadioButtons();
+    stackControls();
+}
+
+// A radio group runs from a control with the group style to the next one; only its
+// radio buttons count.
+void CDialog::groupRadioButtons()
+{
+    QButtonGroup* group = nullptr;
+    for (qsizetype i = 0; i < controls_.size(); ++i) {
+        const ControlTemplate& row = template_->controls[static_cast<std::size_t>(i)];
+        if (row.styles & style::GROUP)
+            group = nullptr;
+        auto* radio = qobject_cast<QRadioButton*>(controls_[i]);
+        if (!radio)
+            continue;
+        if (!group)
+            group = new QButtonGroup(radio);
+        group->addButton(radio);
+    }
+}
+
+// Frames and then the background picture go to the bottom, so that they never cover
+// a control that the template lists before them.
+void CDialog::stackControls()
+{
+    for (QWidget* control : controls_)
+        if (qobject_cast<GroupFrame*>(control))
+            control->lower();
+    for (qsizetype i = 0; i < controls_.size(); ++i)
+        if (template_->controls[static_cast<std::size_t>(i)].kind == ControlKind::Picture)
+            controls_[i]->lower();
+}
+
+void CDialog::focusFirstTabStop()
+{
+    for (qsizetype i = 0; i < controls_.size(); ++i) {
+        QWidget* control = controls_[i];
+        const ControlTemplate& row = template_->controls[static_cast<std::size_t>(i)];
+        if (control && (row.styles & style::TABSTOP) && control->isEnabled()
+            && !control->isHidden()) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+// Centred on the screen, or over the owner when there is one to see and the template
+// does not ask for the screen.
+void CDialog::placeWindow()
+{
+    QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const bool overOwner = owner && owner->isVisible()
+        && !(template_->styles & dialog_style::CENTER);
+    QRect area;
+    if (overOwner) {
+        area = owner->frameGeometry();
+    } else {
+        QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        area = screen->availableGeometry();
+    }
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void CDialog::EndDialog(int result)
+{
+    modalResult_ = result;
+    ended_ = true;
+    done(result);
+}
+
+bool CDialog::DestroyWindow()
+{
+    for (const Timer& timer : std::as_const(timers_))
+        killTimer(timer.qtId);
+    timers_.clear();
+    hide();
+    return true;
+}
+
+bool CDialog::UpdateData(bool saveAndValidate)
+{
+    DataExchange exchange(*this, saveAndValidate);
+    DoDataExchange(exchange);
+    return !exchange.failed();
+}
+
+QWidget* CDialog::GetDlgItem(int id) const
+{
+    return controlsById_.value(id, nullptr);
+}
+
+void CDialog::MessageBox(const QString& text, const QString& caption, MessageIcon icon)
+{
+    messageBox(this, text, caption, icon);
+}
+
+int CDialog::SetTimer(int id, int milliseconds)
+{
+    KillTimer(id);
+    const int qtId = startTimer(milliseconds);
+    if (qtId == 0)
+        return 0;
+    timers_.insert(id, Timer{qtId, milliseconds});
+    return id;
+}
+
+bool CDialog::KillTimer(int id)
+{
+    const auto found = timers_.constFind(id);
+    if (found == timers_.constEnd())
+        return false;
+    killTimer(found->qtId);
+    timers_.erase(found);
+    return true;
+}
+
+int CDialog::TimerInterval(int id) const
+{
+    const auto found = timers_.constFind(id);
+    return found == timers_.constEnd() ? 0 : found->milliseconds;
+}
+
+bool CDialog::FireTimer(int id)
+{
+    const auto found = timers_.constFind(id);
+    if (found == timers_.constEnd())
+        return false;
+    QTimerEvent tick(found->qtId);
+    QCoreApplication::sendEvent(this, &tick);
+    return true;
+}
+
+void CDialog::timerEvent(QTimerEvent* event)
+{
+    for (auto it = timers_.constBegin(); it != timers_.constEnd(); ++it) {
+        if (it->qtId == event->timerId()) {
+            OnTimer(it.key());
+            return;
+        }
+    }
+    QDialog::timerEvent(event);
+}
+
+void CDialog::SendCommand(int id)
+{
+    OnCommand(id);
+}
+
+void CDialog::SendSysCommand(unsigned command)
+{
+    OnSysCommand(command, 0);
+}
+
+void CDialog::SetIcon(const QIcon& icon)
+{
+    setWindowIcon(icon);
+}
+
+bool CDialog::OnInitDialog()
+{
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::DoDataExchange(DataExchange&) {}
+
+bool CDialog::OnCommand(int id)
+{
+    switch (id) {
+    case IDOK: OnOK(); return true;
+    case IDCANCEL: OnCancel(); return true;
+    default: return false;
+    }
+}
+
+void CDialog::OnOK()
+{
+    if (UpdateData(true))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::OnTimer(int) {}
+
+bool CDialog::OnSysCommand(unsigned, long)
+{
+    return false;
+}
+
+void CDialog::accept()
+{
+    SendCommand(IDOK);
+}
+
+void CDialog::reject()
+{
+    // The close box does nothing while a Cancel button is there but disabled.
+    if (QWidget* cancel = GetDlgItem(IDCANCEL); cancel && !cancel->isEnabled())
+        return;
+    SendCommand(IDCANCEL);
+}
+
+int CDialog::defaultCommandId() const
+{
+    if (!template_)
+        return 0;
+    for (const ControlTemplate& row : template_->controls)
+        if (row.kind == ControlKind::DefPushButton)
+            return row.id;
+    return 0;
+}
+
+// Enter: a focused push button has pressed itself already; otherwise the default
+// button's command if that button is enabled, and IDOK when the template has none.
+void CDialog::pressDefaultCommand()
+{
+    const int id = defaultCommandId();
+    if (id == 0) {
+        SendCommand(IDOK);
+        return;
+    }
+    QWidget* button = GetDlgItem(id);
+    if (!button) {
+        SendCommand(id);
+        return;
+    }
+    if (button->isEnabled())
+        SendCommand(id);
+}
+
+void CDialog::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain) {
+        switch (event->key()) {
+        case Qt::Key_Escape:
+            SendCommand(IDCANCEL);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            pressDefaultCommand();
+            return;
+        default:
+            break;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CDialog::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (systemMenu_.popup(event->globalPos()))
+        event->accept();
+    else
+        QDialog::contextMenuEvent(event);
+}
+
+bool CDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    unsigned command = 0;
+    if (nativeSystemCommand(message, &command) && OnSysCommand(command, 0)) {
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+
+} // namespace ordisan

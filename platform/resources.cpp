@@ -1,0 +1,139 @@
+#include "platform/resources.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace ordisan {
+
+namespace {
+
+constexpr int ICON_SIZES[] = {16, 32, 48, 256};
+
+// Rendered pictures by path, size and ratio; the program's one picture cache.
+QHash<QString, QPixmap>& pictureCache()
+{
+    static QHash<QString, QPixmap> cache;
+    return cache;
+}
+
+QHash<int, QIcon>& iconCache()
+{
+    static QHash<int, QIcon> cache;
+    return cache;
+}
+
+qreal devicePixelRatio()
+{
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+bool isOpaque(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(line[x]) != 255)
+                return false;
+    }
+    return true;
+}
+
+// size empty: the size the SVG declares.
+QPixmap render(const QString& path, QSize size)
+{
+    const qreal ratio = devicePixelRatio();
+    const QString key = QStringLiteral("%1@%2x%3*%4")
+                            .arg(path)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(ratio);
+    auto& cache = pictureCache();
+    if (const auto found = cache.constFind(key); found != cache.constEnd())
+        return *found;
+
+    QPixmap pixmap;
+    // Optional pictures (a button's focused image) are simply absent.
+    QSvgRenderer renderer;
+    if (QFile::exists(path) && renderer.load(path)) {
+        const QSize logical = size.isEmpty() ? renderer.defaultSize() : size;
+        QImage image(logical * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
+        painter.end();
+        // Opaque pictures (the backgrounds) are copied, not blended, when painted.
+        if (isOpaque(image))
+            image = image.convertToFormat(QImage::Format_RGB32);
+        pixmap = QPixmap::fromImage(image);
+        pixmap.setDevicePixelRatio(ratio);
+    }
+    cache.insert(key, pixmap);
+    return pixmap;
+}
+
+} // namespace
+
+QString bitmapPath(int number)
+{
+    return QStringLiteral(":/res/bitmap%1.svg").arg(number);
+}
+
+QString iconPath(int number)
+{
+    return QStringLiteral(":/res/icon%1.svg").arg(number);
+}
+
+// Resource names are case-blind, kept in capitals: "Pregled" + "U" is PREGLEDU.
+QString namedBitmapPath(const QString& name)
+{
+    return QStringLiteral(":/res/%1.svg").arg(name.toUpper());
+}
+
+QPixmap loadBitmap(int number)
+{
+    return render(bitmapPath(number), QSize());
+}
+
+QPixmap loadNamedBitmap(const QString& name)
+{
+    return render(namedBitmapPath(name), QSize());
+}
+
+QPixmap loadBitmap(int number, QSize size)
+{
+    return render(bitmapPath(number), size);
+}
+
+QPixmap loadIconPixmap(int number, int size)
+{
+    const QString drawnForSize = QStringLiteral(":/res/icon%1-%2.svg").arg(number).arg(size);
+    const QString path = QFile::exists(drawnForSize) ? drawnForSize : iconPath(number);
+    return render(path, QSize(size, size));
+}
+
+QIcon loadIcon(int number)
+{
+    auto& cache = iconCache();
+    if (const auto found = cache.constFind(number); found != cache.constEnd())
+        return *found;
+    QIcon icon;
+    for (int size : ICON_SIZES) {
+        const QPixmap pixmap = loadIconPixmap(number, size);
+        if (!pixmap.isNull())
+            icon.addPixmap(pixmap);
+    }
+    cache.insert(number, icon);
+    return icon;
+}
+
+void clearPictureCache()
+{
+    pictureCache().clear();
+    iconCache().clear();
+}
+
+} // namespace ordisan
