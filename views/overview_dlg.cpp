@@ -1,10 +1,10 @@
 #include "views/overview_dlg.h"
 
 #include "platform/data_exchange.h"
-#include "platform/text_codec.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 #include "views/browsing_tree.h"
+#include "views/text_batch.h"
 
 #include <QList>
 #include <QTreeWidget>
@@ -72,49 +72,61 @@ int COverviewDlg::imageForLocation(LocationCode location) const
     }
 }
 
+// The texts are converted before the old items go: the conversion's buffers are then
+// taken before the allocator holds thousands of freed items, which makes a second fill
+// as quick as the first.
 bool COverviewDlg::FillTree()
 {
     if (!treeCtrl)
         return true;
+    const KnowledgeBase* kb = knowledgeBase;
+    const int syndromeCount = kb ? std::min(kb->syndromeCount, MAX_SYNDROMES) : 0;
+    const int symptomCount = kb ? std::clamp(kb->symptomCount, 0, MAX_SYMPTOMS) : 0;
+    const int linkCount = kb ? std::clamp(kb->linkCount, 0, MAX_LINKS) : 0;
+
+    // The links that can be shown: the loaders only make links between records they
+    // have read, and a link that names anything else has nothing to show.
+    const auto shown = [&](const SymptomLink& link) {
+        return link.syndrome >= 0 && link.syndrome < syndromeCount && link.symptom >= 0
+            && link.symptom < symptomCount;
+    };
+
+    // Every text converted at once; a symptom shared by several syndromes only once.
+    TextBatch texts;
+    for (int i = 0; i < syndromeCount; ++i)
+        texts.add(fieldText(kb->syndromes[i].name));
+    QList<int> symptomText(symptomCount, -1);
+    for (int j = 0; j < linkCount; ++j) {
+        const SymptomLink& link = kb->links[j];
+        if (shown(link) && symptomText[link.symptom] < 0)
+            symptomText[link.symptom] = texts.add(fieldText(kb->symptoms[link.symptom].text));
+    }
+    texts.convert();
+    QList<QTreeWidgetItem*> syndromeItems;
+    syndromeItems.reserve(syndromeCount);
+
     treeCtrl->clear();
     treeCtrl->setIconSize(imageList.imageSize().isEmpty() ? QSize(IMAGE_SIZE, IMAGE_SIZE)
                                                           : imageList.imageSize());
-    if (!knowledgeBase || knowledgeBase->syndromeCount <= 0)
-        return true;
-    const KnowledgeBase& kb = *knowledgeBase;
-    const int syndromeCount = std::min(kb.syndromeCount, MAX_SYNDROMES);
-    const int symptomCount = std::clamp(kb.symptomCount, 0, MAX_SYMPTOMS);
-    const int linkCount = std::clamp(kb.linkCount, 0, MAX_LINKS);
 
     // Items are built off the tree and added in one go; the result is the same as
     // inserting them one by one: syndromes in file order, children in link order.
-    QList<QTreeWidgetItem*> syndromeItems;
-    syndromeItems.reserve(syndromeCount);
     const QIcon syndromeIcon = imageList.icon(syndromeImage);
     for (int i = 0; i < syndromeCount; ++i) {
-        auto* item = new QTreeWidgetItem(QStringList(fromCp1250(fieldText(kb.syndromes[i].name))));
+        auto* item = new QTreeWidgetItem;
+        item->setText(0, texts.text(i));
         item->setIcon(0, syndromeIcon);
         item->setData(0, Qt::UserRole, i);
         syndromeItems.append(item);
     }
-
-    // A symptom shared by several syndromes is converted once.
-    QList<QString> symptomTexts(symptomCount);
-    QList<bool> converted(symptomCount, false);
     for (int j = 0; j < linkCount; ++j) {
-        const SymptomLink& link = kb.links[j];
-        // The loaders only make links between records they have read; a link that
-        // names anything else has nothing to show.
-        if (link.syndrome < 0 || link.syndrome >= syndromeCount || link.symptom < 0
-            || link.symptom >= symptomCount)
+        const SymptomLink& link = kb->links[j];
+        if (!shown(link))
             continue;
         const int s = link.symptom;
-        if (!converted[s]) {
-            symptomTexts[s] = fromCp1250(fieldText(kb.symptoms[s].text));
-            converted[s] = true;
-        }
-        auto* child = new QTreeWidgetItem(syndromeItems[link.syndrome], QStringList(symptomTexts[s]));
-        child->setIcon(0, imageList.icon(imageForLocation(kb.symptoms[s].location)));
+        auto* child = new QTreeWidgetItem(syndromeItems[link.syndrome]);
+        child->setText(0, texts.text(symptomText[s]));
+        child->setIcon(0, imageList.icon(imageForLocation(kb->symptoms[s].location)));
         child->setData(0, Qt::UserRole, OVERVIEW_SYMPTOM_PARAM_BASE + s);
     }
     treeCtrl->addTopLevelItems(syndromeItems);
