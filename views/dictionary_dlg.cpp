@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
 #include <string_view>
 
 namespace ordisan {
@@ -83,16 +82,12 @@ bool CDictionaryDlg::FillTree()
         const KnowledgeBase& kb = *knowledgeBase;
         const int wordCount = std::clamp(kb.wordCount, 0, MAX_WORDS);
         entryLetters.reserve(wordCount);
-        std::string text;
         for (int j = 0; j < wordCount; ++j) {
             const DictionaryEntry& word = kb.words[j];
             const int letter = dictionaryLetterIndex(static_cast<unsigned char>(word.term[0]));
             if (letter < 0)
                 continue;
-            text.assign(fieldText(word.term));
-            text.append(ENTRY_SEPARATOR);
-            text.append(fieldText(word.explanation));
-            texts.add(text);
+            texts.add({fieldText(word.term), ENTRY_SEPARATOR, fieldText(word.explanation)});
             entryLetters.append(letter);
         }
     }
