@@ -45,6 +45,7 @@ void LineReader::attach(std::FILE* stream)
     inComment_ = false;
     bytesConsumed_ = 0;
     previousByte_ = -1;
+    readErrorPending_ = false;
 }
 
 // A line break (CR LF, lone CR, lone LF) belongs to the line it ends; the number
@@ -57,10 +58,16 @@ void LineReader::takeByteForNumbering(unsigned char byte)
     previousByte_ = byte;
 }
 
-// Refills an empty chunk. A read error is reported rather than taken for the end
-// of the file.
+// Refills an empty chunk. A read error is reported rather than taken for the end of
+// the file, once the bytes that the failing read did return have been taken.
 LineReader::Fill LineReader::fillChunk(LoadReporter& reporter)
 {
+    if (readErrorPending_) {
+        readErrorPending_ = false;
+        endOfFileSeen_ = true;
+        reportLineMessage(reporter, Message::ReadError, lineNumber_);
+        return Fill::Error;
+    }
     if (endOfFileSeen_ || chunk_ == nullptr || stream_ == nullptr)
         return Fill::End;
     const std::size_t got = files_.read(chunk_, CHUNK_SIZE, stream_);
@@ -68,10 +75,9 @@ LineReader::Fill LineReader::fillChunk(LoadReporter& reporter)
     chunkPosition_ = chunk_;
     endOfFileSeen_ = files_.atEnd(stream_);
     if (got < static_cast<std::size_t>(CHUNK_SIZE) && !endOfFileSeen_ && files_.failed(stream_)) {
-        chunkRemaining_ = 0;
-        endOfFileSeen_ = true;
-        reportLineMessage(reporter, Message::ReadError, lineNumber_);
-        return Fill::Error;
+        readErrorPending_ = true;
+        if (got == 0)
+            return fillChunk(reporter);
     }
     if (got == 0) {
         endOfFileSeen_ = true;

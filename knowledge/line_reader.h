@@ -57,6 +57,7 @@ private:
     std::int64_t bytesConsumed_ = 0;
     bool inComment_ = false;
     int previousByte_ = -1; // none since attach
+    bool readErrorPending_ = false; // the last read failed after returning some bytes
 };
 
 } // namespace ordisan

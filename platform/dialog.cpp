@@ -47,6 +47,7 @@ bool CDialog::Create()
     qDeleteAll(controls_);
     controls_.clear();
     controlsById_.clear();
+    systemMenu_.reset();
     modalResult_ = 0;
     ended_ = false;
 

@@ -15,8 +15,6 @@
 #include <QIcon>
 #include <QList>
 
-#include <memory>
-
 namespace ordisan {
 
 class DataExchange;

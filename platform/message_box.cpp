@@ -3,6 +3,7 @@
 #include "platform/dialog_font.h"
 #include "platform/window_owner.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace ordisan {
@@ -26,6 +27,9 @@ void messageBox(QWidget* owner, const QString& text, const QString& caption, Mes
     QMessageBox box(qtIcon(icon), caption, text, QMessageBox::Ok, owner ? owner : defaultOwner());
     box.setFont(dialogFont());
     box.setTextFormat(Qt::PlainText);
+    // Plain buttons, like the dialogs' own: some styles put an icon on OK.
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setIcon(QIcon());
     box.exec();
 }
 

@@ -27,6 +27,13 @@ QMenu* SystemMenu::ensureMenu()
     return menu_;
 }
 
+void SystemMenu::reset()
+{
+    delete menu_;
+    menu_ = nullptr;
+    itemCount_ = 0;
+}
+
 void SystemMenu::AppendSeparator()
 {
     ++itemCount_;

@@ -24,6 +24,8 @@ public:
     SystemMenu(const SystemMenu&) = delete;
     SystemMenu& operator=(const SystemMenu&) = delete;
 
+    // Forgets the items: a window made anew starts with the window system's own.
+    void reset();
     void AppendSeparator();
     void AppendItem(unsigned command, const QString& text);
 

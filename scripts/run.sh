@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds Ordisan and checks the sample knowledge base in data/ with ordisan-check.
+# Builds Ordisan and starts it on the sample knowledge base in data/ (the program reads
+# podaci.cxt and rjecnik.cxt from the folder it is started in).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 
 cmake --preset default
-cmake --build --preset default -j2 --target ordisan-check
-./build/default/tools/ordisan-check data
+cmake --build --preset default -j2
+cd data
+exec ../build/default/app/ordisan

@@ -40,38 +40,25 @@ QImage asShownBy(const QWidget* button, const QPixmap& picture)
 class PictureButtonTest final : public QObject {
     Q_OBJECT
 private slots:
-    void takesItsUpImagesSizeAtItsCorner_data();
     void takesItsUpImagesSizeAtItsCorner();
     void showsTheDownImageWhileHeld();
     void withoutImagesKeepsItsSizeAndPaintsNothing();
     void takesFocusOnlyAsATabStop();
 };
 
-void PictureButtonTest::takesItsUpImagesSizeAtItsCorner_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QPoint>("corner");
-    QTest::addColumn<QSize>("size");
-    // Corners from the template by hand (x × 1.5, y × 13/8); sizes of the images.
-    QTest::newRow("Pregled") << IDC_PREGLED << QPoint(107, 154) << QSize(430, 39);
-    QTest::newRow("Dijagnosticiranje") << IDC_DIJAGNOSTICIRANJE << QPoint(194, 211) << QSize(255, 43);
-    QTest::newRow("Rjecnik") << IDC_RJECNIK << QPoint(243, 270) << QSize(119, 38);
-    QTest::newRow("Izlazak") << IDOK << QPoint(170, 325) << QSize(295, 41);
-}
-
 void PictureButtonTest::takesItsUpImagesSizeAtItsCorner()
 {
-    QFETCH(int, id);
-    QFETCH(QPoint, corner);
-    QFETCH(QSize, size);
+    // The main menu's buttons are checked one by one in main_menu_test.
     CDialog dialog(&MAIN_MENU_TEMPLATE);
     dialog.Create();
     CBitmapButton attached;
-    QVERIFY(attached.AutoLoad(id, &dialog));
-    QCOMPARE(attached.button(), dialog.GetDlgItem(id));
-    QCOMPARE(attached.button()->geometry(), QRect(corner, size));
-    QCOMPARE(attached.button()->sizeHint(), size);
-    QCOMPARE(attached.button()->downImage().deviceIndependentSize().toSize(), size);
+    QVERIFY(attached.AutoLoad(IDC_RJECNIK, &dialog));
+    QCOMPARE(attached.button(), dialog.GetDlgItem(IDC_RJECNIK));
+    // At (162, 166) units, that is (243, 269.75 → 270); the template's 118 × 24 units
+    // give way to the image's 119 × 38 px.
+    QCOMPARE(attached.button()->geometry(), QRect(243, 270, 119, 38));
+    QCOMPARE(attached.button()->sizeHint(), QSize(119, 38));
+    QCOMPARE(attached.button()->downImage().deviceIndependentSize().toSize(), QSize(119, 38));
 }
 
 void PictureButtonTest::showsTheDownImageWhileHeld()

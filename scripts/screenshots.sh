@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Takes the screenshots in docs/screenshots/ under a virtual X server (Xvfb): the loader
+# while loading and at "Gotovo...", the main menu with a button held down, and the
+# About box. There is no window manager, so windows show without their frames.
+# Needs xvfb, xdotool, x11-utils and imagemagick; builds the program if needed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+out=$root/${1:-docs/screenshots}
+program=$root/build/default/app/ordisan
+mkdir -p "$out"
+if [ ! -x "$program" ]; then
+  cmake --preset default
+  cmake --build build/default -j2 --target ordisan
+fi
+
+work=$(mktemp -d)
+app=""
+# A display number of Xvfb's own choosing, so that no other X server is disturbed.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  kill "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -1 "$work/display")
+xdpyinfo >/dev/null
+
+start_in() { (cd "$1" && exec "$program") >/dev/null 2>&1 & app=$!; }
+stop_app() { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null || true; app=""; }
+window() { timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+# Blue pixels along the middle of the loader's progress bar (21, 54, 309 × 23).
+filled() { convert "$1" -crop 305x1+23+65 +repage txt:- |
+  awk -F'[(),]' 'NR > 1 && $3 + 0 < 150 && $5 + 0 > 150 { n++ } END { print n + 0 }'; }
+
+# 1. The loader while loading: 500 syndromes with 300 MB of comment lines between
+# them take a second or two to read. Frames are taken until the bar is a third to
+# two thirds full.
+mkdir "$work/big"
+python3 - "$work/big/podaci.cxt" <<'PY'
+import sys
+comment = '// ' + 'x' * 1000
+with open(sys.argv[1], 'wb') as f:
+    for i in range(500):
+        lines = [f'Sindrom broj {i + 1}']
+        for j in range(5):
+            k = (i * 7 + j * 13) % 300
+            lines.append(f' O-{"GTUO"[k % 4]}) Simptom {k}')
+        lines += [comment] * 600
+        f.write(('\r\n'.join(lines) + '\r\n').encode('cp1250'))
+PY
+cp data/rjecnik.cxt "$work/big/"
+start_in "$work/big"
+loader=$(window '^Ordisan loader\.\.\.$')
+for frame in $(seq 300); do
+  import -window "$loader" "$work/frame.png"
+  fill=$(filled "$work/frame.png")
+  if [ "$fill" -ge 100 ] && [ "$fill" -le 200 ]; then
+    cp "$work/frame.png" "$out/loader-loading.png"
+    break
+  fi
+done
+stop_app
+
+# 2. The loader at "Gotovo...", one second into the countdown, on the sample data.
+start_in "$root/data"
+loader=$(window '^Ordisan loader\.\.\.$')
+sleep 1.6
+import -window "$loader" "$out/loader-done.png"
+
+# 3. The main menu, "Dijagnosticiranje" held down (at 194, 211, 255 × 43).
+menu=$(window '^Ordisan$')
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+xdotool mousemove $((X + 194 + 127)) $((Y + 211 + 21)) mousedown 1
+sleep 0.3
+import -window "$menu" "$out/main-menu.png"
+xdotool mousemove 5 5 mouseup 1 # released elsewhere: no click
+
+# 4. The About box, by F1 on the main menu.
+xdotool windowfocus "$menu"
+sleep 0.2
+xdotool key F1
+about=$(window '^About Ordisan$')
+sleep 0.3
+import -window "$about" "$out/about.png"
+xdotool key Return
+sleep 0.2
+xdotool windowfocus "$menu"
+sleep 0.2
+xdotool key Escape
+wait "$app" 2>/dev/null || true
+app=""
+ls -l "$out"

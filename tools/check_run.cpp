@@ -1,0 +1,65 @@
+#include "tools/check_run.h"
+
+#include "engine/ranking_engine.h"
+#include "knowledge/line_reader.h"
+#include "knowledge/loaders.h"
+#include "tools/capturing_file_access.h"
+
+namespace ordisan::tools {
+
+CheckRun loadAndCheck(const std::string& folder)
+{
+    CheckRun run;
+    run.kb = std::make_unique<KnowledgeBase>();
+    KnowledgeBase& kb = *run.kb;
+
+    CapturingFileAccess files(folder);
+    LineReader reader(files);
+    RecordingReporter reporter(reader);
+
+    reporter.setFile(DataFile::Syndromes);
+    run.syndromeFile = loadSyndromeFile(kb, reader, reporter);
+    const int syndromeStop = run.syndromeFile ? 0 : reporter.lastMessageLine();
+    int dictionaryStop = 0;
+    if (run.syndromeFile) {
+        reporter.setFile(DataFile::Dictionary);
+        run.dictionaryFile = loadDictionaryFile(kb, reader, reporter);
+        dictionaryStop = *run.dictionaryFile ? 0 : reporter.lastMessageLine();
+    }
+    run.reports = reporter.calls();
+
+    run.warnings = syndromeFileWarnings(
+        kb, LoadExtent{files.bytesRead(SYNDROME_FILE_NAME), syndromeStop});
+    if (run.dictionaryFile) {
+        auto more = dictionaryFileWarnings(
+            kb, LoadExtent{files.bytesRead(DICTIONARY_FILE_NAME), dictionaryStop});
+        run.warnings.insert(run.warnings.end(), more.begin(), more.end());
+    }
+    sortWarnings(run.warnings);
+    return run;
+}
+
+int exitStatusOf(const CheckRun& run)
+{
+    for (const ReportCall& call : run.reports) {
+        if (call.kind == ReportCall::Kind::Message)
+            return 1;
+    }
+    return run.syndromeFile && run.dictionaryFile.value_or(false) ? 0 : 1;
+}
+
+void rankDiagnosis(KnowledgeBase& kb, SexCode sex, const std::vector<int>& present,
+                   const std::vector<int>& absent)
+{
+    kb.patientSex = sex;
+    ResetAnswers(kb);
+    for (const int j : present)
+        kb.symptoms[j].answer = ANSWER_PRESENT;
+    for (const int j : absent)
+        kb.symptoms[j].answer = ANSWER_ABSENT;
+    ComputeScoresAndWeights(kb);
+    SortSyndromes(kb);
+    SortSymptoms(kb);
+}
+
+} // namespace ordisan::tools

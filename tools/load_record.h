@@ -1,0 +1,62 @@
+#pragma once
+
+#include "knowledge/line_reader.h"
+#include "knowledge/load_reporter.h"
+
+#include <string>
+#include <vector>
+
+namespace ordisan::tools {
+
+enum class DataFile { Syndromes, Dictionary };
+
+const char* fileNameOf(DataFile file);
+
+// One call that the reader or a loader made on its reporter. Texts stay in code page
+// 1250, as they were reported.
+struct ReportCall {
+    enum class Kind { Message, Progress, SyndromeCounts, WordCount };
+    Kind kind = Kind::Message;
+    DataFile file = DataFile::Syndromes;
+    std::string text;
+    std::string caption;
+    int icon = 0;
+    int values[3] = {};
+    // The reader's physical line when a message was made; 0 for the messages that
+    // come before any line is read (open, seek, allocation).
+    int line = 0;
+};
+
+// A LoadReporter that keeps every call, in order, with the file being loaded and the
+// reader's line at the moment of each message.
+class RecordingReporter : public LoadReporter {
+public:
+    explicit RecordingReporter(const LineReader& reader) : reader_(reader) {}
+
+    void setFile(DataFile file) { file_ = file; }
+    const std::vector<ReportCall>& calls() const { return calls_; }
+    bool anyMessage() const;
+    // The line of the last message, 0 when there is none or it names no line.
+    int lastMessageLine() const;
+
+    void showMessage(const char* text, const char* caption, int icon) override;
+    void showProgress(int percent) override;
+    void showSyndromeCounts(int syndromes, int symptoms, int links) override;
+    void showWordCount(int words) override;
+
+private:
+    const LineReader& reader_;
+    DataFile file_ = DataFile::Syndromes;
+    std::vector<ReportCall> calls_;
+};
+
+// Swallows everything; for a second read whose messages the first read has made.
+class NullReporter : public LoadReporter {
+public:
+    void showMessage(const char*, const char*, int) override {}
+    void showProgress(int) override {}
+    void showSyndromeCounts(int, int, int) override {}
+    void showWordCount(int) override {}
+};
+
+} // namespace ordisan::tools

@@ -1,0 +1,262 @@
+#include "tools/warnings.h"
+
+#include "knowledge/dictionary_letters.h"
+#include "knowledge/line_reader.h"
+#include "knowledge/loaders.h"
+#include "tools/memory_file_access.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <set>
+#include <string_view>
+#include <utility>
+
+namespace ordisan::tools {
+
+namespace {
+
+constexpr char BLANK = ' ';
+
+std::string quoted(const char* text)
+{
+    return std::string("\"") + text + "\"";
+}
+
+// The physical line that ends at `end` (the reader's byte count when it returned a
+// line), without its line break. Every returned text comes from that one line: a
+// line break with text before it always ends the text.
+std::string_view lastPhysicalLine(const std::string& bytes, std::size_t end)
+{
+    if (end > 0 && bytes[end - 1] == '\n')
+        --end;
+    if (end > 0 && bytes[end - 1] == '\r')
+        --end;
+    std::size_t start = end;
+    while (start > 0 && bytes[start - 1] != '\n' && bytes[start - 1] != '\r')
+        --start;
+    return std::string_view(bytes).substr(start, end - start);
+}
+
+// A '/' that is not the first of a "//" pair removes text the author meant to keep:
+// alone it is dropped ("mmol/L" reads "mmolL"), and when the reader has already seen
+// a '/' since the last returned line it cuts the rest of the line. Before the first
+// '/' of a physical line nothing is removed; a "//" there cuts just as a comment.
+bool slashRemovesText(std::string_view physical)
+{
+    const std::size_t slash = physical.find('/');
+    return slash != std::string_view::npos
+        && (slash + 1 == physical.size() || physical[slash + 1] != '/');
+}
+
+bool isUndefinedByte(unsigned char byte)
+{
+    return byte == 0x81 || byte == 0x83 || byte == 0x88 || byte == 0x90 || byte == 0x98;
+}
+
+std::string undefinedBytesOf(const char* text)
+{
+    std::string found;
+    for (const char* p = text; *p != '\0'; ++p) {
+        const auto byte = static_cast<unsigned char>(*p);
+        if (!isUndefinedByte(byte))
+            continue;
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "0x%02X", byte);
+        if (found.find(hex) == std::string::npos)
+            found += (found.empty() ? "" : ", ") + std::string(hex);
+    }
+    return found;
+}
+
+struct ReturnedLine {
+    const char* text;   // as a C string, the way the loaders read it
+    int number;
+    bool stored;        // false for the line the load stopped on
+};
+
+class Collector {
+public:
+    Collector(DataFile file, std::vector<Warning>& out) : file_(file), out_(out) {}
+    void add(WarningKind kind, int line, std::string text)
+    {
+        out_.push_back(Warning{kind, file_, line, std::move(text)});
+    }
+    void checkUndefinedBytes(int line, const char* storedText)
+    {
+        const std::string bytes = undefinedBytesOf(storedText);
+        if (!bytes.empty())
+            add(WarningKind::UndefinedByte, line,
+                "code page 1250 has no character for " + bytes + " in " + quoted(storedText));
+    }
+
+private:
+    DataFile file_;
+    std::vector<Warning>& out_;
+};
+
+// Reads the lines the load looked at, again, and hands each to `take` after checking
+// what the reader removed from it.
+void walkLines(DataFile file, const LoadExtent& extent, Collector& collector,
+               const std::function<void(const ReturnedLine&)>& take)
+{
+    if (!extent.read.opened)
+        return;
+    const char* name = fileNameOf(file);
+    MemoryFile memory;
+    memory.bytes = extent.read.bytes;
+    if (extent.read.readFailed)
+        memory.readErrorAt = static_cast<std::int64_t>(memory.bytes.size());
+    MemoryFileAccess files;
+    files.setFile(name, std::move(memory));
+    std::FILE* stream = files.open(name);
+    LineReader reader(files);
+    NullReporter quiet;
+    if (stream == nullptr || !reader.allocateChunk())
+        return;
+    reader.attach(stream);
+
+    while (reader.readLine(MAX_EXPRESSION_LENGTH, quiet)) {
+        const int number = reader.lineNumber();
+        if (extent.stopLine > 0 && number > extent.stopLine)
+            break;
+        const char* text = reader.line();
+        const std::string_view physical = lastPhysicalLine(
+            extent.read.bytes, static_cast<std::size_t>(reader.bytesConsumed()));
+        if (slashRemovesText(physical))
+            collector.add(WarningKind::Slash, number,
+                          "a '/' that starts no \"//\" comment removed text; the line reads "
+                              + quoted(text));
+        if (static_cast<std::size_t>(reader.lineLength()) > std::strlen(text))
+            collector.add(WarningKind::NulCut, number,
+                          "the line ends at a NUL byte; it reads " + quoted(text));
+        take(ReturnedLine{text, number, number != extent.stopLine});
+    }
+    files.close(stream);
+}
+
+} // namespace
+
+const char* kindName(WarningKind kind)
+{
+    switch (kind) {
+    case WarningKind::DroppedExplanation: return "dropped-explanation";
+    case WarningKind::TermNotShown: return "term-not-shown";
+    case WarningKind::RepeatedSymptom: return "repeated-symptom";
+    case WarningKind::EmptySyndrome: return "empty-syndrome";
+    case WarningKind::DuplicateSyndrome: return "duplicate-syndrome";
+    case WarningKind::UndefinedByte: return "undefined-byte";
+    case WarningKind::Slash: return "slash";
+    case WarningKind::NulCut: return "nul-cut";
+    }
+    return "";
+}
+
+std::vector<Warning> syndromeFileWarnings(const KnowledgeBase& kb, const LoadExtent& extent)
+{
+    std::vector<Warning> out;
+    Collector collector(DataFile::Syndromes, out);
+    std::vector<int> syndromeLines;     // line of each stored syndrome
+    std::vector<bool> hasSymptomLine;   // of each stored syndrome, the refused one included
+    int syndromeLinesSeen = 0;
+    int symptomLinesSeen = 0;
+    std::set<std::pair<int, int>> linked;
+
+    walkLines(DataFile::Syndromes, extent, collector, [&](const ReturnedLine& line) {
+        if (isBlankLine(line.text))
+            return;
+        if (line.text[0] != BLANK) {
+            const int index = syndromeLinesSeen++;
+            if (!line.stored || index >= kb.syndromeCount)
+                return;
+            const char* name = kb.syndromes[index].name;
+            syndromeLines.push_back(line.number);
+            hasSymptomLine.push_back(false);
+            collector.checkUndefinedBytes(line.number, name);
+            for (int earlier = 0; earlier < index; ++earlier) {
+                if (std::strcmp(kb.syndromes[earlier].name, name) == 0) {
+                    collector.add(WarningKind::DuplicateSyndrome, line.number,
+                                  "syndrome " + quoted(name) + " is already given on line "
+                                      + std::to_string(syndromeLines[earlier]));
+                    break;
+                }
+            }
+            return;
+        }
+        const int owner = syndromeLinesSeen - 1;
+        if (owner >= 0 && owner < static_cast<int>(hasSymptomLine.size()))
+            hasSymptomLine[static_cast<std::size_t>(owner)] = true;
+        const int index = symptomLinesSeen++;
+        if (!line.stored || index >= kb.linkCount)
+            return;
+        const SymptomLink& link = kb.links[index];
+        const char* text = kb.symptoms[link.symptom].text;
+        collector.checkUndefinedBytes(line.number, text);
+        if (!linked.insert({link.symptom, link.syndrome}).second)
+            collector.add(WarningKind::RepeatedSymptom, line.number,
+                          "symptom " + quoted(text) + " is linked to syndrome "
+                              + quoted(kb.syndromes[link.syndrome].name) + " again");
+    });
+
+    // A syndrome whose only symptom line stopped the load does have a symptom line.
+    for (std::size_t i = 0; i < syndromeLines.size(); ++i) {
+        if (!hasSymptomLine[i])
+            collector.add(WarningKind::EmptySyndrome, syndromeLines[i],
+                          "syndrome " + quoted(kb.syndromes[i].name) + " has no symptom line");
+    }
+    return out;
+}
+
+std::vector<Warning> dictionaryFileWarnings(const KnowledgeBase& kb, const LoadExtent& extent)
+{
+    std::vector<Warning> out;
+    Collector collector(DataFile::Dictionary, out);
+    int termLinesSeen = 0;
+    bool afterTerm = false;
+
+    walkLines(DataFile::Dictionary, extent, collector, [&](const ReturnedLine& line) {
+        const bool wasAfterTerm = std::exchange(afterTerm, false);
+        if (isBlankLine(line.text))
+            return;
+        if (line.text[0] != BLANK) {
+            afterTerm = true;
+            const int index = termLinesSeen++;
+            if (!line.stored || index >= kb.wordCount)
+                return;
+            const char* term = kb.words[index].term;
+            collector.checkUndefinedBytes(line.number, term);
+            if (dictionaryLetterIndex(static_cast<unsigned char>(term[0])) < 0)
+                collector.add(WarningKind::TermNotShown, line.number,
+                              "the dictionary tree has no letter for the first byte of "
+                                  + quoted(term));
+            return;
+        }
+        if (!wasAfterTerm) {
+            const char* text = line.text;
+            while (*text == BLANK)
+                ++text;
+            collector.add(WarningKind::DroppedExplanation, line.number,
+                          "no term line right before this explanation, so it is dropped: "
+                              + quoted(text));
+            return;
+        }
+        const int index = termLinesSeen - 1;
+        if (line.stored && index < kb.wordCount)
+            collector.checkUndefinedBytes(line.number, kb.words[index].explanation);
+    });
+    return out;
+}
+
+void sortWarnings(std::vector<Warning>& warnings)
+{
+    std::stable_sort(warnings.begin(), warnings.end(), [](const Warning& a, const Warning& b) {
+        if (a.file != b.file)
+            return a.file < b.file;
+        if (a.line != b.line)
+            return a.line < b.line;
+        return a.kind < b.kind;
+    });
+}
+
+} // namespace ordisan::tools
