@@ -89,7 +89,41 @@ import -window "$about" "$out/about.png"
 xdotool key Return
 sleep 0.2
 
-# 5. The patient data dialog from "Dijagnosticiranje": an age typed, "Ženski spol"
+# 5. The overview: "Pregled" (107, 154, 430 × 39), then in the tree the branch of
+# "Ishemijski moždani udar" (found by typing), a symptom selected, scrolled to show it.
+xdotool windowfocus "$menu"
+sleep 0.2
+xdotool mousemove $((X + 107 + 215)) $((Y + 154 + 19)) click 1
+overview=$(window '^Pregled simptoma i sindroma$')
+sleep 0.3
+xdotool key Tab
+xdotool type --delay 80 'ishem'
+xdotool key Right Down Down Down
+eval "$(xdotool getwindowgeometry --shell "$overview")"
+xdotool mousemove $((X + 170)) $((Y + 250)) click 5 click 5 click 5
+sleep 0.3
+import -window "$overview" "$out/overview.png"
+xdotool key Escape
+sleep 0.3
+
+# 6. The dictionary: "Rjecnik" (243, 270, 119 × 38), then Č (typed) and A opened.
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+xdotool windowfocus "$menu"
+sleep 0.2
+xdotool mousemove $((X + 243 + 59)) $((Y + 270 + 19)) click 1
+dictionary=$(window '^Rjecnik$')
+sleep 0.3
+xdotool key Tab
+xdotool type --delay 80 'č'
+xdotool key Right
+sleep 1.2 # the typed search forgets what was typed
+xdotool key Home Right Down Down Down
+sleep 0.3
+import -window "$dictionary" "$out/dictionary.png"
+xdotool key Escape
+sleep 0.3
+
+# 7. The patient data dialog from "Dijagnosticiranje": an age typed, "Ženski spol"
 # chosen (radio button at 39, 66 in dialog units: 59, 107 px).
 eval "$(xdotool getwindowgeometry --shell "$menu")"
 xdotool windowfocus "$menu"
@@ -106,7 +140,7 @@ sleep 0.3
 import -window "$patient" "$out/patient.png"
 xdotool key Return
 
-# 6. The diagnosis after a few answers and "<<Rangiraj>>", the best syndrome open.
+# 8. The diagnosis after a few answers and "<<Rangiraj>>", the best syndrome open.
 # The right tree starts at 294, 80 px with rows of 18 px; Space answers the selected
 # symptom as a double-click does. "<<Rangiraj>>" is at 553, 217, 75 × 223 px.
 diagnosis=$(window '^Dijagnosticiranje$')

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string>
 #include <string_view>
 
 namespace ordisan {
@@ -83,16 +82,12 @@ bool CDictionaryDlg::FillTree()
         const KnowledgeBase& kb = *knowledgeBase;
         const int wordCount = std::clamp(kb.wordCount, 0, MAX_WORDS);
         entryLetters.reserve(wordCount);
-        std::string text;
         for (int j = 0; j < wordCount; ++j) {
             const DictionaryEntry& word = kb.words[j];
             const int letter = dictionaryLetterIndex(static_cast<unsigned char>(word.term[0]));
             if (letter < 0)
                 continue;
-            text.assign(fieldText(word.term));
-            text.append(ENTRY_SEPARATOR);
-            text.append(fieldText(word.explanation));
-            texts.add(text);
+            texts.add({fieldText(word.term), ENTRY_SEPARATOR, fieldText(word.explanation)});
             entryLetters.append(letter);
         }
     }
@@ -104,13 +99,15 @@ bool CDictionaryDlg::FillTree()
     treeCtrl->setIconSize(imageList.imageSize().isEmpty() ? QSize(IMAGE_SIZE, IMAGE_SIZE)
                                                           : imageList.imageSize());
 
-    // Every letter has its item, whether or not an entry begins with it.
+    // Every letter has its item, whether or not an entry begins with it. No item
+    // stands for a record of its own: every item's data is 0.
     int next = 0;
     const QIcon letterIcon = imageList.icon(letterImage);
     for (int i = 0; i < DICTIONARY_LETTER_COUNT; ++i) {
         auto* item = new QTreeWidgetItem;
         item->setText(0, texts.text(next++));
         item->setIcon(0, letterIcon);
+        item->setData(0, Qt::UserRole, 0);
         letterItems.append(item);
     }
     const QIcon wordIcon = imageList.icon(wordImage);
@@ -118,6 +115,7 @@ bool CDictionaryDlg::FillTree()
         auto* item = new QTreeWidgetItem(letterItems[letter]);
         item->setText(0, texts.text(next++));
         item->setIcon(0, wordIcon);
+        item->setData(0, Qt::UserRole, 0);
     }
     treeCtrl->addTopLevelItems(letterItems);
     return true;

@@ -10,12 +10,12 @@ constexpr std::size_t BLOCK_BYTES = 4096;
 
 } // namespace
 
-int TextBatch::add(std::string_view bytes)
+int TextBatch::add(std::initializer_list<std::string_view> pieces)
 {
-    const std::string_view text = bytes.substr(0, bytes.find('\0'));
-    if (waitingCount_ > 0 && waiting_.size() + text.size() >= BLOCK_BYTES)
+    if (waitingCount_ > 0 && waiting_.size() >= BLOCK_BYTES)
         convert();
-    waiting_.append(text);
+    for (std::string_view piece : pieces)
+        waiting_.append(piece.substr(0, piece.find('\0')));
     waiting_.push_back('\0');
     return static_cast<int>(places_.size()) + waitingCount_++;
 }

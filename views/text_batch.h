@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,9 @@ namespace ordisan {
 class TextBatch {
 public:
     // Adds a text, up to its first NUL; returns its index.
-    int add(std::string_view bytes);
+    int add(std::string_view bytes) { return add({bytes}); }
+    // Adds one text made of the pieces in turn, each up to its first NUL.
+    int add(std::initializer_list<std::string_view> pieces);
     // Converts what is still waiting; call it once all texts are added.
     void convert();
     // A converted text; empty for an index not given by add() or not converted yet.

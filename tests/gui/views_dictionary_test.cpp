@@ -290,7 +290,7 @@ void DictionaryTest::picturesAndItemData()
         QTreeWidgetItem* letter = tree->topLevelItem(i);
         QCOMPARE(shownImage(letter), iconImage(IDI_LETTER));
         QCOMPARE(shownImage(letter, QIcon::Selected), iconImage(IDI_LETTER));
-        QCOMPARE(letter->data(0, Qt::UserRole).toInt(), 0);
+        QCOMPARE(letter->data(0, Qt::UserRole), QVariant(0));
         QVERIFY(!(letter->flags() & Qt::ItemIsEditable));
     }
     QTreeWidgetItem* entry = tree->topLevelItem(static_cast<int>(LETTERS.indexOf("K")))->child(0);
@@ -298,7 +298,7 @@ void DictionaryTest::picturesAndItemData()
     QCOMPARE(shownImage(entry), iconImage(IDI_WORD));
     QCOMPARE(shownImage(entry, QIcon::Selected), iconImage(IDI_WORD));
     QVERIFY(entry->icon(0).availableSizes().contains(QSize(32, 32)));
-    QCOMPARE(entry->data(0, Qt::UserRole).toInt(), 0);
+    QCOMPARE(entry->data(0, Qt::UserRole), QVariant(0));
     QVERIFY(!(entry->flags() & Qt::ItemIsEditable));
 }
 

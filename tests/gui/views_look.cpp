@@ -1,6 +1,7 @@
 // Not a test: shows the main menu on the data files of the current folder and opens
-// the overview or the dictionary over it, with some branches expanded, for looking at
-// them on a real screen (docs/views.md tells how the screenshots are taken).
+// the overview or the dictionary over it at once, with the branches of the given
+// top-level rows expanded, for looking at them on a real screen (at other scale
+// factors too: QT_SCALE_FACTOR=2). It stays open until closed.
 //   views_look overview|dictionary [ROW ...]
 #include "app/main_menu_dlg.h"
 #include "knowledge/line_reader.h"
@@ -11,11 +12,11 @@
 #include "views/overview_dlg.h"
 
 #include <QApplication>
-#include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <memory>
 
 using namespace ordisan;
 
@@ -62,24 +63,6 @@ void expandRows(QTreeWidget* tree, const QStringList& rows)
     for (const QString& row : rows)
         if (QTreeWidgetItem* item = tree->topLevelItem(row.toInt()))
             item->setExpanded(true);
-    auto* report = new QTimer(tree);
-    report->start(1000);
-    QObject::connect(report, &QTimer::timeout, tree, [tree] {
-        std::printf("column %d viewport %d scroll max %d visible %d\n", tree->columnWidth(0),
-                    tree->viewport()->width(), tree->horizontalScrollBar()->maximum(),
-                    int(tree->horizontalScrollBar()->isVisible()));
-        const QAbstractItemView* view = tree;
-        QTreeWidgetItem* child = tree->topLevelItem(0)->child(0);
-        const QModelIndex index = tree->indexFromItem(child);
-        QStyleOptionViewItem option;
-        option.initFrom(tree);
-        std::printf("hint %d delegate %d advance %d rect %d..%d font %s %g\n", view->sizeHintForColumn(0),
-                    tree->itemDelegate()->sizeHint(option, index).width(),
-                    tree->fontMetrics().horizontalAdvance(child->text(0)),
-                    tree->visualItemRect(child).left(), tree->visualItemRect(child).right(),
-                    qPrintable(tree->font().family()), tree->font().pointSizeF());
-        std::fflush(stdout);
-    });
 }
 
 } // namespace

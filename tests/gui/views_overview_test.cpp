@@ -44,6 +44,7 @@ private slots:
     void emptyKnowledgeBaseGivesAnEmptyTree();
     void syndromesInFileOrderWithTheirLinksInLinkOrder();
     void syndromeWithoutLinksHasNoExpandButton();
+    void rankingAndAnswersChangeNothing();
     void sharedSymptomStandsUnderEachSyndrome();
     void repeatedLineGivesTwoIdenticalChildren();
     void itemDataTellsSyndromesFromSymptoms();
@@ -54,7 +55,6 @@ private slots:
     void croatianLettersInItemTexts();
     void longTextsAreShownWhole();
     void fillingAgainGivesTheSameTree();
-    void itemsCannotBeEdited();
     void typingJumpsToTheNextMatchingItem();
     void focusOnIzlazakEnterClosesTabReachesTheTree();
     void runModalOverTheOwnerAndCleanUpOnClose_data();
@@ -117,10 +117,14 @@ void OverviewTest::syndromesInFileOrderWithTheirLinksInLinkOrder()
     QCOMPARE(topLevelTexts(tree), (QStringList{"Zeta", "Alfa"}));
     QCOMPARE(childTexts(tree->topLevelItem(0)), (QStringList{"treci", "drugi", "prvi"}));
     QCOMPARE(childTexts(tree->topLevelItem(1)), (QStringList{"drugi", "prvi"}));
-    // Collapsed, unselected, nothing current that the user did not choose.
+    // Collapsed, unselected, and no text can be edited.
+    QCOMPARE(tree->editTriggers(), QAbstractItemView::NoEditTriggers);
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-        QVERIFY(!tree->topLevelItem(i)->isExpanded());
-        QVERIFY(!tree->topLevelItem(i)->isSelected());
+        QTreeWidgetItem* item = tree->topLevelItem(i);
+        QVERIFY(!item->isExpanded());
+        QVERIFY(!item->isSelected());
+        QVERIFY(!(item->flags() & Qt::ItemIsEditable));
+        QVERIFY(!(item->child(0)->flags() & Qt::ItemIsEditable));
     }
 }
 
@@ -137,6 +141,40 @@ void OverviewTest::syndromeWithoutLinksHasNoExpandButton()
     QCOMPARE(item->childCount(), 0);
     QCOMPARE(item->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicatorWhenChildless);
     QCOMPARE(dialog.tree()->topLevelItem(linked)->childCount(), 1);
+}
+
+void OverviewTest::rankingAndAnswersChangeNothing()
+{
+    KnowledgeBuilder kb;
+    const int first = kb.syndrome("Prvi");
+    const int second = kb.syndrome("Drugi");
+    const int head = kb.symptom("glavobolja", LOC_HEAD);
+    const int limbs = kb.symptom("otok noge", LOC_LIMBS);
+    kb.link(first, head);
+    kb.link(second, limbs);
+    // As a diagnosis leaves it: the second syndrome ranked first, answers given.
+    KnowledgeBase* base = kb.get();
+    base->syndromes[first].score = 0.1f;
+    base->syndromes[second].score = 0.9f;
+    base->syndromeOrder[0] = second;
+    base->syndromeOrder[1] = first;
+    base->symptoms[head].answer = ANSWER_PRESENT;
+    base->symptoms[limbs].answer = ANSWER_ABSENT;
+    base->symptoms[head].weight = 5.0f;
+    base->patientSex = SEX_FEMALE;
+    base->symptoms[head].sex = SEX_MALE;
+
+    OpenOverview dialog;
+    QVERIFY(dialog.open(base));
+    QTreeWidget* tree = dialog.tree();
+    QCOMPARE(topLevelTexts(tree), (QStringList{"Prvi", "Drugi"}));
+    QCOMPARE(childTexts(tree->topLevelItem(0)), QStringList{"glavobolja"});
+    QCOMPARE(shownImage(tree->topLevelItem(0)->child(0)), iconImage(IDI_HEAD));
+    QCOMPARE(shownImage(tree->topLevelItem(1)->child(0)), iconImage(IDI_LIMBS));
+    QCOMPARE(shownImage(tree->topLevelItem(1)), iconImage(IDI_SYNDROME));
+    // And the view itself changed nothing.
+    QCOMPARE(base->syndromeOrder[0], second);
+    QCOMPARE(base->symptoms[head].answer, ANSWER_PRESENT);
 }
 
 void OverviewTest::sharedSymptomStandsUnderEachSyndrome()
@@ -323,20 +361,6 @@ void OverviewTest::fillingAgainGivesTheSameTree()
     QCOMPARE(topLevelTexts(tree), (QStringList{"A", "B"}));
     QCOMPARE(childTexts(tree->topLevelItem(0)), QStringList{"y"});
     QCOMPARE(childTexts(tree->topLevelItem(1)), QStringList{"x"});
-}
-
-void OverviewTest::itemsCannotBeEdited()
-{
-    KnowledgeBuilder kb;
-    kb.link(kb.syndrome("Sindrom"), kb.symptom("simptom"));
-    OpenOverview dialog;
-    QVERIFY(dialog.open(kb.get()));
-    QTreeWidget* tree = dialog.tree();
-    QCOMPARE(tree->editTriggers(), QAbstractItemView::NoEditTriggers);
-    QVERIFY(!(tree->topLevelItem(0)->flags() & Qt::ItemIsEditable));
-    QVERIFY(!(tree->topLevelItem(0)->child(0)->flags() & Qt::ItemIsEditable));
-    QVERIFY(!(tree->topLevelItem(0)->flags() & Qt::ItemIsUserCheckable)
-            || !tree->topLevelItem(0)->data(0, Qt::CheckStateRole).isValid());
 }
 
 void OverviewTest::typingJumpsToTheNextMatchingItem()

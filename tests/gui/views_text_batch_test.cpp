@@ -57,7 +57,10 @@ void TextBatchTest::textsEndAtTheirFirstNul()
     TextBatch batch;
     const int cut = batch.add(std::string_view("prije\0poslije", 13));
     const int next = batch.add("drugi");
+    // Each piece of a joined text ends at its own NUL; an empty last piece adds nothing.
+    const int joined = batch.add({std::string_view("\xC8ir\0ostatak", 11), " - ", ""});
     batch.convert();
+    QCOMPARE(batch.text(joined), QStringLiteral(u"Čir - "));
     QCOMPARE(batch.text(cut), QStringLiteral("prije"));
     QCOMPARE(batch.text(next), QStringLiteral("drugi"));
 }
