@@ -3,6 +3,7 @@
 #include "knowledge/file_access.h"
 #include "knowledge/knowledge_base.h"
 #include "knowledge/load_reporter.h"
+#include "test_files.h"
 
 #include <filesystem>
 #include <memory>
@@ -11,9 +12,6 @@
 #include <vector>
 
 namespace ordisan::test {
-
-// UTF-8 → code page 1250 for the Croatian letters that tests spell; other bytes pass.
-std::string cp1250(const std::string& utf8);
 
 // One call a loader made on its reporter, as text: "message|TEXT|CAPTION|ICON",
 // "progress|N", "counts|S|Y|L", "words|N". Texts stay in code page 1250.
@@ -26,21 +24,6 @@ public:
 
     std::vector<std::string> calls;
     std::vector<std::string> messages() const; // only the message calls
-};
-
-// A fresh folder under the system's temporary directory, removed with the object.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    void write(const std::string& name, const std::string& bytes) const;
-
-private:
-    std::filesystem::path path_;
 };
 
 std::unique_ptr<KnowledgeBase> emptyKnowledgeBase();

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_files.h"
+
 #include <algorithm>
 #include <cstring>
 #include <fstream>
@@ -29,35 +31,7 @@ namespace {
 // ----------------------------------------------------------------------------------
 // Helpers
 
-// The Croatian letters a test spells in UTF-8, as code page 1250 bytes. Any other
-// non-ASCII character becomes '?', so a misspelt lookup fails instead of matching.
-std::string cp1250(std::string_view utf8)
-{
-    static const std::pair<std::string_view, char> letters[] = {
-        {"Č", '\xC8'}, {"č", '\xE8'}, {"Ć", '\xC6'}, {"ć", '\xE6'}, {"Đ", '\xD0'},
-        {"đ", '\xF0'}, {"Š", '\x8A'}, {"š", '\x9A'}, {"Ž", '\x8E'}, {"ž", '\x9E'},
-    };
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        if (byte < 0x80) {
-            out += utf8[i++];
-            continue;
-        }
-        const auto letter = std::find_if(std::begin(letters), std::end(letters),
-                                         [&](const auto& l) { return utf8.substr(i).starts_with(l.first); });
-        if (letter != std::end(letters)) {
-            out += letter->second;
-            i += letter->first.size();
-        } else {
-            out += '?';
-            ++i;
-            while (i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80)
-                ++i;
-        }
-    }
-    return out;
-}
+using test::cp1250;
 
 class RecordingReporter : public LoadReporter {
 public:

@@ -1,27 +1,19 @@
 #pragma once
 
+#include "test_files.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace ordisan::tools::test {
 
-// UTF-8 → code page 1250 for the Croatian letters the tests spell; other bytes pass.
-std::string cp1250(const std::string& utf8);
+using ordisan::test::cp1250;
 
-// A fresh folder under the system's temporary directory, removed with the object.
-class DataFolder {
+// A temporary folder whose path goes straight into a command line.
+class DataFolder : public ordisan::test::TempFolder {
 public:
-    DataFolder();
-    ~DataFolder();
-    DataFolder(const DataFolder&) = delete;
-    DataFolder& operator=(const DataFolder&) = delete;
-
-    std::string path() const { return path_.string(); }
-    void write(const std::string& name, const std::string& bytes) const;
-
-private:
-    std::filesystem::path path_;
+    std::string path() const { return TempFolder::path().string(); }
 };
 
 struct CheckResult {
