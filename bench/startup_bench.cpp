@@ -7,6 +7,8 @@
 #include "platform/resources.h"
 #include "res/dialog_templates.h"
 
+#include "bench/gui/gui_bench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -103,50 +105,18 @@ void BM_LoaderThenMainMenuCold(benchmark::State& state)
 }
 BENCHMARK(BM_LoaderThenMainMenuCold)->Unit(benchmark::kMillisecond);
 
-// Prints each start-up against the empty dialogs of the same run.
-class RatioReporter final : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        // The median of repetitions when there are some, else the single run.
-        for (const Run& run : runs) {
-            if (run.error_occurred)
-                continue;
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-            else if (run.run_type == Run::RT_Iteration && run.repetitions <= 1)
-                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto baseline = times_.find("BM_EmptyDialogs");
-        if (baseline == times_.end() || baseline->second <= 0)
-            return;
-        for (const auto& [name, time] : times_)
-            if (name != baseline->first)
-                std::printf("%s / BM_EmptyDialogs = %.2f (target for the warm start: <= 1.3)\n",
-                            name.c_str(), time / baseline->second);
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    using ordisan::bench::RunTimes;
+    return ordisan::bench::runGuiBenchmarks(argc, argv, [](const RunTimes& times) {
+        for (const auto& [name, unused] : times.all()) {
+            if (name == "BM_EmptyDialogs")
+                continue;
+            if (const auto r = times.ratio(name, "BM_EmptyDialogs", RunTimes::Real))
+                std::printf("%s / BM_EmptyDialogs = %.2f (target for the warm start: <= 1.3)\n",
+                            name.c_str(), *r);
+        }
+    });
 }

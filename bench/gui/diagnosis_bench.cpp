@@ -10,6 +10,8 @@
 #include "platform/dialog_units.h"
 #include "res/dialog_templates.h"
 
+#include "bench/gui/gui_bench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -140,58 +142,17 @@ void BM_DiagnosisReRank(benchmark::State& state)
 }
 BENCHMARK(BM_DiagnosisReRank)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-class RatioReporter final : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        // The median of repetitions when there are some, else the single run.
-        for (const Run& run : runs) {
-            if (!run.error_message.empty())
-                continue;
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            if (median || single)
-                times_[run.run_name.function_name] = {run.GetAdjustedRealTime(),
-                                                      run.GetAdjustedCPUTime()};
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto bare = times_.find("BM_BareTrees");
-        const auto rerank = times_.find("BM_DiagnosisReRank");
-        if (bare == times_.end() || rerank == times_.end() || bare->second.real <= 0
-            || bare->second.cpu <= 0)
-            return;
-        // On a busy machine the processor time is the steadier of the two.
-        std::printf("\nre-rank with both trees rebuilt / bare trees filled = %.2f real, %.2f CPU"
-                    " (target <= 1.5)\n",
-                    rerank->second.real / bare->second.real, rerank->second.cpu / bare->second.cpu);
-    }
-
-private:
-    struct Times {
-        double real;
-        double cpu;
-    };
-    std::map<std::string, Times> times_;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    // Offscreen unless a display is asked for: the figure is about the program's work.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qt(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    using ordisan::bench::RunTimes;
+    return ordisan::bench::runGuiBenchmarks(argc, argv, [](const RunTimes& times) {
+        const auto real = times.ratio("BM_DiagnosisReRank", "BM_BareTrees", RunTimes::Real);
+        const auto cpu = times.ratio("BM_DiagnosisReRank", "BM_BareTrees", RunTimes::Cpu);
+        // On a busy machine the processor time is the steadier of the two.
+        if (real && cpu)
+            std::printf("\nre-rank with both trees rebuilt / bare trees filled = %.2f real, %.2f CPU"
+                        " (target <= 1.5)\n", *real, *cpu);
+    });
 }

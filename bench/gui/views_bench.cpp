@@ -9,9 +9,10 @@
 #include "views/dictionary_dlg.h"
 #include "views/overview_dlg.h"
 
+#include "bench/gui/gui_bench.h"
+
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -200,51 +201,16 @@ void BM_DictionaryBare(benchmark::State& state)
 }
 BENCHMARK(BM_DictionaryBare)->Unit(benchmark::kMillisecond);
 
-// Prints each fill against the bare insertion of the same run, by CPU time (the machine
-// may be busy with other work), the median of the repetitions when there are some.
-class RatioReporter final : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.error_occurred)
-                continue;
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                times_[run.run_name.function_name] = run.GetAdjustedCPUTime();
-            else if (run.run_type == Run::RT_Iteration && run.repetitions <= 1)
-                times_[run.run_name.function_name] = run.GetAdjustedCPUTime();
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        for (const char* tree : {"Overview", "Dictionary"}) {
-            const auto fill = times_.find(std::string("BM_") + tree + "Fill");
-            const auto bare = times_.find(std::string("BM_") + tree + "Bare");
-            if (fill == times_.end() || bare == times_.end() || bare->second <= 0)
-                continue;
-            std::printf("%s fill / bare QTreeWidget = %.2f (target: <= 1.5)\n", tree,
-                        fill->second / bare->second);
-        }
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    using ordisan::bench::RunTimes;
+    // By processor time: the machine may be busy with other work.
+    return ordisan::bench::runGuiBenchmarks(argc, argv, [](const RunTimes& times) {
+        for (const std::string tree : {"Overview", "Dictionary"}) {
+            if (const auto r = times.ratio("BM_" + tree + "Fill", "BM_" + tree + "Bare", RunTimes::Cpu))
+                std::printf("%s fill / bare QTreeWidget = %.2f (target: <= 1.5)\n", tree.c_str(), *r);
+        }
+    });
 }
