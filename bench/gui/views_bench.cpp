@@ -159,46 +159,36 @@ int itemCount(const QTreeWidget* tree)
     return count;
 }
 
-void BM_OverviewFill(benchmark::State& state)
+// Fills the view's own tree again and again.
+template <class View>
+void BM_Fill(benchmark::State& state)
 {
-    BenchOverview view(&knowledge());
+    View view(&knowledge());
     for (auto _ : state)
         view.FillTree();
     state.counters["items"] = itemCount(view.tree());
 }
+
+// Inserts the very items the view shows into a bare tree, the quickest plain way.
+template <class View>
+void BM_Bare(benchmark::State& state)
+{
+    View view(&knowledge());
+    const QList<Shown> rows = readBack(view.tree());
+    QTreeWidget tree;
+    bareTree(tree);
+    for (auto _ : state)
+        insertBare(tree, rows);
+    state.counters["items"] = itemCount(&tree);
+}
+
+void BM_OverviewFill(benchmark::State& state) { BM_Fill<BenchOverview>(state); }
+void BM_OverviewBare(benchmark::State& state) { BM_Bare<BenchOverview>(state); }
+void BM_DictionaryFill(benchmark::State& state) { BM_Fill<BenchDictionary>(state); }
+void BM_DictionaryBare(benchmark::State& state) { BM_Bare<BenchDictionary>(state); }
 BENCHMARK(BM_OverviewFill)->Unit(benchmark::kMillisecond);
-
-void BM_OverviewBare(benchmark::State& state)
-{
-    BenchOverview view(&knowledge());
-    const QList<Shown> rows = readBack(view.tree());
-    QTreeWidget tree;
-    bareTree(tree);
-    for (auto _ : state)
-        insertBare(tree, rows);
-    state.counters["items"] = itemCount(&tree);
-}
 BENCHMARK(BM_OverviewBare)->Unit(benchmark::kMillisecond);
-
-void BM_DictionaryFill(benchmark::State& state)
-{
-    BenchDictionary view(&knowledge());
-    for (auto _ : state)
-        view.FillTree();
-    state.counters["items"] = itemCount(view.tree());
-}
 BENCHMARK(BM_DictionaryFill)->Unit(benchmark::kMillisecond);
-
-void BM_DictionaryBare(benchmark::State& state)
-{
-    BenchDictionary view(&knowledge());
-    const QList<Shown> rows = readBack(view.tree());
-    QTreeWidget tree;
-    bareTree(tree);
-    for (auto _ : state)
-        insertBare(tree, rows);
-    state.counters["items"] = itemCount(&tree);
-}
 BENCHMARK(BM_DictionaryBare)->Unit(benchmark::kMillisecond);
 
 } // namespace
