@@ -1,6 +1,7 @@
 // A whole diagnosis through the program on the sample data: start with the loader, the
 // main menu's "Dijagnosticiranje", a patient, three answers, "<<Rangiraj>>", and the
 // ranking compared with what ordisan-check computes from the same files.
+#include "diagnosis_fixture.h"
 #include "modal_watcher.h"
 
 #include "app/diagnostic_app.h"
@@ -47,22 +48,14 @@ void startDiagnosis(CMainMenuDlg* menu)
     });
 }
 
-void doubleClick(QTreeWidget* tree, QTreeWidgetItem* item)
+// A woman of `age` typed in, then the button `id` pressed.
+void answerPatient(CPatientDlg* patient, const QString& age, int id)
 {
-    tree->scrollToItem(item);
-    const QPoint centre = tree->visualItemRect(item).center();
-    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, centre);
-}
-
-QStringList topTexts(const QTreeWidget* tree)
-{
-    QStringList texts;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        texts.append(tree->topLevelItem(i)->text(0));
-    return texts;
+    auto* edit = patient->GetDlgItem<QLineEdit>(IDC_AGE);
+    edit->selectAll();
+    QTest::keyClicks(edit, age);
+    QTest::mouseClick(patient->GetDlgItem<QRadioButton>(IDC_SEX_FEMALE), Qt::LeftButton);
+    QTest::mouseClick(patient->GetDlgItem<QPushButton>(id), Qt::LeftButton);
 }
 
 QString join(const QList<int>& indexes)
@@ -116,11 +109,7 @@ void DiagnosisEndToEndTest::wholeDiagnosisMatchesOrdisanCheck()
             startDiagnosis(menu);
         } else if (auto* patient = qobject_cast<CPatientDlg*>(window)) {
             ++patientsSeen;
-            auto* age = patient->GetDlgItem<QLineEdit>(IDC_AGE);
-            age->selectAll();
-            QTest::keyClicks(age, QStringLiteral("47"));
-            QTest::mouseClick(patient->GetDlgItem<QRadioButton>(IDC_SEX_FEMALE), Qt::LeftButton);
-            QTest::mouseClick(patient->GetDlgItem<QPushButton>(IDOK), Qt::LeftButton);
+            answerPatient(patient, QStringLiteral("47"), IDOK);
         } else if (auto* diagnosis = qobject_cast<CDiagnosisDlg*>(window)) {
             ++diagnosesSeen;
             ownedByMenu = qobject_cast<CMainMenuDlg*>(diagnosis->parentWidget()) != nullptr;
@@ -181,11 +170,9 @@ void DiagnosisEndToEndTest::wholeDiagnosisMatchesOrdisanCheck()
                                      .arg(fromCp1250(kb.symptoms[symptom.value(QStringLiteral("index")).toInt()].text)));
     }
     QVERIFY(!expectedLeft.isEmpty());
-    QCOMPARE(left.first(), expectedLeft.first()); // the top syndrome
-    QVERIFY(!left.first().startsWith(QStringLiteral("(50%)")));
+    QVERIFY(!left.first().startsWith(QStringLiteral("(50%)"))); // the answers moved the top one
     QCOMPARE(left, expectedLeft);
     QCOMPARE(right, expectedRight);
-    QCOMPARE(right.size(), expectedRight.size());
 }
 
 void DiagnosisEndToEndTest::cancelledPatientOpensNoDiagnosis()
@@ -203,11 +190,7 @@ void DiagnosisEndToEndTest::cancelledPatientOpensNoDiagnosis()
                 QTest::keyClick(menu, Qt::Key_Escape);
             });
         } else if (auto* patient = qobject_cast<CPatientDlg*>(window)) {
-            auto* age = patient->GetDlgItem<QLineEdit>(IDC_AGE);
-            age->selectAll();
-            QTest::keyClicks(age, QStringLiteral("30"));
-            QTest::mouseClick(patient->GetDlgItem<QRadioButton>(IDC_SEX_FEMALE), Qt::LeftButton);
-            QTest::mouseClick(patient->GetDlgItem<QPushButton>(IDCANCEL), Qt::LeftButton);
+            answerPatient(patient, QStringLiteral("30"), IDCANCEL);
         } else if (qobject_cast<CDiagnosisDlg*>(window)) {
             ++diagnosesSeen;
             window->close();

@@ -93,8 +93,7 @@ private slots:
     void dialogWithoutParentBelongsToTheRunningDialog();
     void dialogWithoutParentBelongsToTheMainWindow();
     void pictureAndFramesLetTheMouseThrough();
-    void timersTickUntilKilled();
-    void destroyingTheWindowStopsItsTimers();
+    void timersTickUntilKilledOrDestroyed();
     void messageBoxHasOneOkButton();
 };
 
@@ -274,25 +273,21 @@ void DialogTest::dialogWithoutParentBelongsToTheMainWindow()
 
 void DialogTest::pictureAndFramesLetTheMouseThrough()
 {
+    const auto reachable = [](const CDialog& dialog, std::initializer_list<int> ids) {
+        for (int id : ids)
+            QCOMPARE(dialog.childAt(dialog.GetDlgItem(id)->geometry().center()), dialog.GetDlgItem(id));
+    };
     CDialog mainMenu(&MAIN_MENU_TEMPLATE);
     mainMenu.Create();
-    QWidget* background = mainMenu.findChild<QWidget*>("static-0");
-    QVERIFY(background->testAttribute(Qt::WA_TransparentForMouseEvents));
-    for (int id : {IDC_PREGLED, IDC_DIJAGNOSTICIRANJE, IDC_RJECNIK, IDOK}) {
-        QWidget* button = mainMenu.GetDlgItem(id);
-        QCOMPARE(mainMenu.childAt(button->geometry().center()), button);
-    }
-
+    QVERIFY(mainMenu.findChild<QWidget*>("static-0")->testAttribute(Qt::WA_TransparentForMouseEvents));
+    reachable(mainMenu, {IDC_PREGLED, IDC_DIJAGNOSTICIRANJE, IDC_RJECNIK, IDOK});
     // The patient dialog's last control, a group box, covers all the others.
     CDialog patient(&PATIENT_TEMPLATE);
     patient.Create();
-    for (int id : {IDC_AGE, IDC_SEX_MALE, IDC_SEX_FEMALE, IDOK}) {
-        QWidget* control = patient.GetDlgItem(id);
-        QCOMPARE(patient.childAt(control->geometry().center()), control);
-    }
+    reachable(patient, {IDC_AGE, IDC_SEX_MALE, IDC_SEX_FEMALE, IDOK});
 }
 
-void DialogTest::timersTickUntilKilled()
+void DialogTest::timersTickUntilKilledOrDestroyed()
 {
     RecordingDialog dialog(&DEFAULT_TEMPLATE);
     dialog.Create();
@@ -311,12 +306,8 @@ void DialogTest::timersTickUntilKilled()
     QCOMPARE(dialog.TimerInterval(7), 0);
     QVERIFY(!dialog.FireTimer(7));
     QVERIFY(!dialog.KillTimer(7));
-}
 
-void DialogTest::destroyingTheWindowStopsItsTimers()
-{
-    RecordingDialog dialog(&DEFAULT_TEMPLATE);
-    dialog.Create();
+    // Destroying the window stops the timers left.
     dialog.SetTimer(1, 200);
     dialog.SetTimer(2, 1000);
     dialog.DestroyWindow();

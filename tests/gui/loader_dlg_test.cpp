@@ -46,6 +46,21 @@ Shown shownBy(const CLoaderDlg& dialog)
     return shown;
 }
 
+// The same as "field=value" lines, so that a case names only the fields it is about.
+QStringList linesOf(const Shown& shown)
+{
+    return {"status=" + shown.status, "syndromes=" + shown.syndromes, "symptoms=" + shown.symptoms,
+            "links=" + shown.links, "words=" + shown.words, "countdown=" + shown.countdown,
+            "ok=" + QString::number(shown.okEnabled), "progress=" + QString::number(shown.progress)};
+}
+
+void expectShown(const Shown& shown, const QStringList& expected)
+{
+    const QStringList lines = linesOf(shown);
+    for (const QString& line : expected)
+        QVERIFY2(lines.contains(line), qPrintable(line + " not in " + lines.join(", ")));
+}
+
 std::unique_ptr<KnowledgeBase> emptyKnowledgeBase()
 {
     return std::make_unique<KnowledgeBase>();
@@ -137,11 +152,8 @@ private slots:
     void closingDuringTheCountdown_data();
     void closingDuringTheCountdown();
     void escBeforeTheLoadLeavesTheKnowledgeBaseEmpty();
-    void missingSyndromeFile();
-    void missingDictionaryFile();
-    void errorAtTheSixthSyndromeShowsTheRealCount();
-    void fullTableShowsTheStopIcon();
-    void overlongLineIsReportedAndTheLoadGoesOn();
+    void messageDuringTheLoad_data();
+    void messageDuringTheLoad();
     void updatedControlsRepaintDuringTheLoad();
     void withoutAStartTimerTheLoadRunsBeforeShowing();
     void withoutACountdownTimerOnlyTheUserCloses();
@@ -177,23 +189,13 @@ void LoaderDlgTest::fullLoadCountsDownAndClosesItself()
     QCOMPARE(dialog.RunModal(kb.get()), IDCANCEL);
 
     // Waiting: every field empty, the template's texts never seen.
-    QCOMPARE(waiting.status, QString());
-    QCOMPARE(waiting.syndromes, QString());
-    QCOMPARE(waiting.words, QString());
-    QCOMPARE(waiting.countdown, QString());
-    QVERIFY(!waiting.okEnabled);
-    QCOMPARE(waiting.progress, 0);
+    QCOMPARE(linesOf(waiting), QStringList({"status=", "syndromes=", "symptoms=", "links=", "words=",
+                                            "countdown=", "ok=0", "progress=0"}));
     QCOMPARE(startPeriod, 200);
     QVERIFY(!percentageShown);
-
-    QCOMPARE(loaded.status, QStringLiteral("Gotovo..."));
-    QCOMPARE(loaded.syndromes, QStringLiteral("12"));
-    QCOMPARE(loaded.symptoms, QStringLiteral("12"));
-    QCOMPARE(loaded.links, QStringLiteral("12"));
-    QCOMPARE(loaded.words, QStringLiteral("7"));
-    QCOMPARE(loaded.countdown, QString()); // empty until the first tick
-    QVERIFY(loaded.okEnabled);
-    QCOMPARE(loaded.progress, 0); // the dictionary's end sets it back
+    // The countdown empty until the first tick; the dictionary's end sets the bar back.
+    QCOMPARE(linesOf(loaded), QStringList({"status=Gotovo...", "syndromes=12", "symptoms=12", "links=12",
+                                           "words=7", "countdown=", "ok=1", "progress=0"}));
     QCOMPARE(countdownPeriod, 1000);
 
     // Four ticks show 4 … 1; the fifth closes without showing 0.
@@ -265,138 +267,71 @@ void LoaderDlgTest::escBeforeTheLoadLeavesTheKnowledgeBaseEmpty()
     QCOMPARE(dialog.TimerInterval(CLoaderDlg::TIMER_START), 0);
 }
 
-void LoaderDlgTest::missingSyndromeFile()
+// A file missing or wrong: one message over the loader, and what the fields show
+// after it. A null file is not written at all.
+void LoaderDlgTest::messageDuringTheLoad_data()
 {
-    DataFolder folder;
-    folder.write("rjecnik.cxt", dictionaryFile(3));
-    auto kb = emptyKnowledgeBase();
-    ModalWatcher watcher;
-    CLoaderDlg dialog(folder.files());
-    Shown stopped;
-    int countdownPeriod = -1;
-    QTimer::singleShot(0, &dialog, [&] {
-        dialog.FireTimer(CLoaderDlg::TIMER_START);
-        stopped = shownBy(dialog);
-        countdownPeriod = dialog.TimerInterval(CLoaderDlg::TIMER_COUNTDOWN);
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
-    QCOMPARE(dialog.RunModal(kb.get()), IDCANCEL);
-
-    QCOMPARE(watcher.messages.size(), 1);
-    QCOMPARE(watcher.messages[0].text, QStringLiteral("Ne mogu otvoriti datoteku podaci.cxt"));
-    QCOMPARE(watcher.messages[0].caption, QStringLiteral("GREŠKA"));
-    QCOMPARE(watcher.messages[0].icon, QMessageBox::NoIcon);
-    QCOMPARE(watcher.messages[0].owner, &dialog);
-    QCOMPARE(stopped.status, QString());
-    QCOMPARE(stopped.syndromes, QStringLiteral("0")); // what the knowledge base holds
-    QCOMPARE(stopped.words, QString());               // the dictionary was never tried
-    QVERIFY(!stopped.okEnabled);
-    QCOMPARE(countdownPeriod, 0);
-    QCOMPARE(kb->wordCount, 0);
-}
-
-void LoaderDlgTest::missingDictionaryFile()
-{
-    DataFolder folder;
-    folder.write("podaci.cxt", syndromeFile(8));
-    auto kb = emptyKnowledgeBase();
-    ModalWatcher watcher;
-    CLoaderDlg dialog(folder.files());
-    Shown stopped;
-    int countdownPeriod = -1;
-    QTimer::singleShot(0, &dialog, [&] {
-        dialog.FireTimer(CLoaderDlg::TIMER_START);
-        stopped = shownBy(dialog);
-        countdownPeriod = dialog.TimerInterval(CLoaderDlg::TIMER_COUNTDOWN);
-        dialog.close();
-    });
-    QCOMPARE(dialog.RunModal(kb.get()), IDCANCEL);
-
-    QCOMPARE(watcher.messages.size(), 1);
-    QCOMPARE(watcher.messages[0].text, QStringLiteral("Ne mogu otvoriti datoteku rjecnik.cxt"));
-    QCOMPARE(watcher.messages[0].caption, QStringLiteral("GRESKA"));
-    QCOMPARE(stopped.status, QStringLiteral("Ucitavam rijeci iz rijecnika..."));
-    QCOMPARE(stopped.syndromes, QStringLiteral("8"));
-    QCOMPARE(stopped.symptoms, QStringLiteral("8"));
-    QCOMPARE(stopped.links, QStringLiteral("8"));
-    QCOMPARE(stopped.words, QStringLiteral("0"));
-    QVERIFY(!stopped.okEnabled);
-    QCOMPARE(countdownPeriod, 0);
-    QCOMPARE(kb->syndromeCount, 8);
-}
-
-void LoaderDlgTest::errorAtTheSixthSyndromeShowsTheRealCount()
-{
-    DataFolder folder;
-    folder.write("podaci.cxt", syndromeFile(6) + " X-G) Los spol\r\n");
-    folder.write("rjecnik.cxt", dictionaryFile(3));
-    auto kb = emptyKnowledgeBase();
-    ModalWatcher watcher;
-    CLoaderDlg dialog(folder.files());
-    Shown stopped;
-    QTimer::singleShot(0, &dialog, [&] {
-        dialog.FireTimer(CLoaderDlg::TIMER_START);
-        stopped = shownBy(dialog);
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
-    QCOMPARE(dialog.RunModal(kb.get()), IDCANCEL);
-
-    QCOMPARE(watcher.messages.size(), 1);
-    QCOMPARE(watcher.messages[0].text, QStringLiteral("Definiran nepoznati spol u liniji 13."));
-    QCOMPARE(watcher.messages[0].caption, QStringLiteral("GREŠKA"));
-    // The loader last reported 5 syndromes; the knowledge base holds 6, and so does
-    // the field.
-    QCOMPARE(kb->syndromeCount, 6);
-    QCOMPARE(stopped.syndromes, QStringLiteral("6"));
-    QCOMPARE(stopped.symptoms, QStringLiteral("6"));
-    QCOMPARE(stopped.links, QStringLiteral("6"));
-    QCOMPARE(stopped.status, QString());
-    QVERIFY(!stopped.okEnabled);
-    QCOMPARE(kb->wordCount, 0);
-}
-
-void LoaderDlgTest::fullTableShowsTheStopIcon()
-{
-    DataFolder folder;
-    QByteArray names;
+    QTest::addColumn<QByteArray>("syndromes");
+    QTest::addColumn<QByteArray>("dictionary");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("shown");
+    QByteArray full;
     for (int i = 0; i <= MAX_SYNDROMES; ++i)
-        names += "S" + QByteArray::number(i) + "\n";
-    folder.write("podaci.cxt", names);
-    auto kb = emptyKnowledgeBase();
-    ModalWatcher watcher;
-    CLoaderDlg dialog(folder.files());
-    QTimer::singleShot(0, &dialog, [&] {
-        dialog.FireTimer(CLoaderDlg::TIMER_START);
-        dialog.close();
-    });
-    dialog.RunModal(kb.get());
-    QCOMPARE(watcher.messages.size(), 1);
-    QCOMPARE(watcher.messages[0].text, QStringLiteral("Previše sindroma!"));
-    QCOMPARE(watcher.messages[0].caption, QStringLiteral("STOP!"));
-    QCOMPARE(watcher.messages[0].icon, QMessageBox::Critical);
-    QCOMPARE(dialog.GetDlgItem<QLabel>(IDC_SYNDROME_COUNT)->text(), QStringLiteral("500"));
+        full += "S" + QByteArray::number(i) + "\n";
+
+    // The syndrome count is what the knowledge base holds; the dictionary never tried.
+    QTest::newRow("no syndrome file")
+        << QByteArray() << dictionaryFile(3) << "Ne mogu otvoriti datoteku podaci.cxt" << "GREŠKA"
+        << QStringList{"status=", "syndromes=0", "words=", "ok=0", "countdown period=0", "kb words=0", "icon=none"};
+    QTest::newRow("no dictionary file")
+        << syndromeFile(8) << QByteArray() << "Ne mogu otvoriti datoteku rjecnik.cxt" << "GRESKA"
+        << QStringList{"status=Ucitavam rijeci iz rijecnika...", "syndromes=8", "symptoms=8", "links=8",
+                       "words=0", "ok=0", "countdown period=0", "kb syndromes=8"};
+    // The loader last reported 5 syndromes; the knowledge base holds 6, and so does the field.
+    QTest::newRow("error at the sixth syndrome")
+        << syndromeFile(6) + " X-G) Los spol\r\n" << dictionaryFile(3)
+        << "Definiran nepoznati spol u liniji 13." << "GREŠKA"
+        << QStringList{"status=", "syndromes=6", "symptoms=6", "links=6", "ok=0", "kb syndromes=6",
+                       "kb words=0"};
+    QTest::newRow("full table") << full << QByteArray() << "Previše sindroma!" << "STOP!"
+                                << QStringList{"syndromes=500", "icon=critical"};
+    QTest::newRow("overlong line goes on")
+        << syndromeFile(2) + QByteArray(600, 'a') + "\r\n" + syndromeFile(1) << dictionaryFile(2)
+        << "Nije očekivan tako dug izraz u liniji br.5" << "ERROR" << QStringList{"status=Gotovo...", "ok=1"};
 }
 
-void LoaderDlgTest::overlongLineIsReportedAndTheLoadGoesOn()
+void LoaderDlgTest::messageDuringTheLoad()
 {
+    QFETCH(QByteArray, syndromes);
+    QFETCH(QByteArray, dictionary);
+    QFETCH(QString, text);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, shown);
     DataFolder folder;
-    folder.write("podaci.cxt", syndromeFile(2) + QByteArray(600, 'a') + "\r\n" + syndromeFile(1));
-    folder.write("rjecnik.cxt", dictionaryFile(2));
+    if (!syndromes.isNull())
+        folder.write("podaci.cxt", syndromes);
+    if (!dictionary.isNull())
+        folder.write("rjecnik.cxt", dictionary);
     auto kb = emptyKnowledgeBase();
     ModalWatcher watcher;
     CLoaderDlg dialog(folder.files());
-    Shown loaded;
+    QStringList after;
     QTimer::singleShot(0, &dialog, [&] {
         dialog.FireTimer(CLoaderDlg::TIMER_START);
-        loaded = shownBy(dialog);
-        dialog.close();
+        after = linesOf(shownBy(dialog))
+            << "countdown period=" + QString::number(dialog.TimerInterval(CLoaderDlg::TIMER_COUNTDOWN));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    dialog.RunModal(kb.get());
+    QCOMPARE(dialog.RunModal(kb.get()), IDCANCEL);
     QCOMPARE(watcher.messages.size(), 1);
-    QCOMPARE(watcher.messages[0].text, QStringLiteral("Nije očekivan tako dug izraz u liniji br.5"));
-    QCOMPARE(watcher.messages[0].caption, QStringLiteral("ERROR"));
-    QCOMPARE(loaded.status, QStringLiteral("Gotovo..."));
-    QVERIFY(loaded.okEnabled);
+    QCOMPARE(watcher.messages[0].text, text);
+    QCOMPARE(watcher.messages[0].caption, caption);
+    QCOMPARE(watcher.messages[0].owner, &dialog);
+    after << "kb syndromes=" + QString::number(kb->syndromeCount) << "kb words=" + QString::number(kb->wordCount)
+          << (watcher.messages[0].icon == QMessageBox::Critical ? "icon=critical" : "icon=none");
+    for (const QString& line : shown)
+        QVERIFY2(after.contains(line), qPrintable(line + " not in " + after.join(", ")));
 }
 
 void LoaderDlgTest::updatedControlsRepaintDuringTheLoad()
@@ -447,8 +382,7 @@ void LoaderDlgTest::withoutAStartTimerTheLoadRunsBeforeShowing()
         dialog.close();
     });
     dialog.RunModal(kb.get());
-    QCOMPARE(first.status, QStringLiteral("Gotovo..."));
-    QCOMPARE(first.syndromes, QStringLiteral("4"));
+    expectShown(first, {"status=Gotovo...", "syndromes=4"});
     QCOMPARE(countdownPeriod, 1000);
     QCOMPARE(kb->wordCount, 4);
 }
@@ -469,8 +403,7 @@ void LoaderDlgTest::withoutACountdownTimerOnlyTheUserCloses()
         dialog.GetDlgItem<QPushButton>(IDC_LOADER_OK)->click();
     });
     QCOMPARE(dialog.RunModal(kb.get()), IDCANCEL);
-    QCOMPARE(loaded.status, QStringLiteral("Gotovo..."));
-    QVERIFY(loaded.okEnabled);
+    expectShown(loaded, {"status=Gotovo...", "ok=1"});
     QCOMPARE(secondsLeft, 0);
 }
 

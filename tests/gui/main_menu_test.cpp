@@ -94,7 +94,6 @@ private slots:
     void contextMenuHoldsTheAboutEntry();
     void rightClickOrMenuKeyOpensTheContextMenu_data();
     void rightClickOrMenuKeyOpensTheContextMenu();
-    void withoutString101ThereIsNoContextMenu();
     void systemCommandsOpenTheAboutBox_data();
     void systemCommandsOpenTheAboutBox();
     void f1OpensTheAboutBox();
@@ -193,18 +192,22 @@ void MainMenuTest::contextMenuHoldsTheAboutEntry()
 void MainMenuTest::rightClickOrMenuKeyOpensTheContextMenu_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("right click on the picture") << "picture";
-    QTest::newRow("right click on a button") << "button";
-    QTest::newRow("menu key") << "key";
+    QTest::addColumn<bool>("withAbout");
+    QTest::newRow("right click on the picture") << "picture" << true;
+    QTest::newRow("right click on a button") << "button" << true;
+    QTest::newRow("menu key") << "key" << true;
+    QTest::newRow("without string 101 there is none") << "picture" << false;
 }
 
 void MainMenuTest::rightClickOrMenuKeyOpensTheContextMenu()
 {
     QFETCH(QString, how);
-    QuietMainMenu menu(folder_.files());
+    QFETCH(bool, withAbout);
+    QuietMainMenu menu(folder_.files(), withAbout ? loadString(IDS_ABOUTBOX) : QString());
     menu.Create();
     menu.show();
     QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    QCOMPARE(menu.GetSystemMenu().isEmpty(), !withAbout);
     if (how == QLatin1String("key")) {
         // The window system turns the menu key into a context menu event for the
         // focus widget, or the window when nothing has the focus.
@@ -216,20 +219,13 @@ void MainMenuTest::rightClickOrMenuKeyOpensTheContextMenu()
             : QPoint(30, 440);
         QTest::mouseClick(menu.windowHandle(), Qt::RightButton, {}, at);
     }
-    QTRY_VERIFY(openContextMenu(&menu));
+    if (withAbout) {
+        QTRY_VERIFY(openContextMenu(&menu));
+    } else {
+        QCoreApplication::processEvents();
+        QCOMPARE(openContextMenu(&menu), nullptr);
+    }
     QCOMPARE(menu.modalResult(), 0);
-}
-
-void MainMenuTest::withoutString101ThereIsNoContextMenu()
-{
-    QuietMainMenu menu(folder_.files(), QString());
-    menu.Create();
-    menu.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&menu));
-    QVERIFY(menu.GetSystemMenu().isEmpty());
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), menu.mapToGlobal(QPoint(20, 20)));
-    QApplication::sendEvent(&menu, &event);
-    QCOMPARE(openContextMenu(&menu), nullptr);
 }
 
 void MainMenuTest::systemCommandsOpenTheAboutBox_data()
@@ -275,13 +271,11 @@ void MainMenuTest::f1OpensTheAboutBox()
 
 void MainMenuTest::aboutBoxClosesWithOkOrEsc()
 {
-    CAboutDlg byOk;
-    QTimer::singleShot(0, &byOk, [&] { QTest::keyClick(&byOk, Qt::Key_Return); });
-    QCOMPARE(byOk.DoModal(), IDOK);
-
-    CAboutDlg byEsc;
-    QTimer::singleShot(0, &byEsc, [&] { QTest::keyClick(&byEsc, Qt::Key_Escape); });
-    QCOMPARE(byEsc.DoModal(), IDCANCEL);
+    for (const auto& [key, result] : {std::pair{Qt::Key_Return, IDOK}, std::pair{Qt::Key_Escape, IDCANCEL}}) {
+        CAboutDlg about;
+        QTimer::singleShot(0, &about, [&] { QTest::keyClick(&about, key); });
+        QCOMPARE(about.DoModal(), result);
+    }
 }
 
 void MainMenuTest::endingTheMainMenu_data()

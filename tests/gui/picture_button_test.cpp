@@ -40,13 +40,12 @@ QImage asShownBy(const QWidget* button, const QPixmap& picture)
 class PictureButtonTest final : public QObject {
     Q_OBJECT
 private slots:
-    void takesItsUpImagesSizeAtItsCorner();
-    void showsTheDownImageWhileHeld();
+    void takesItsUpImagesSizeAtItsCornerShowsTheDownOneWhileHeld();
     void withoutImagesKeepsItsSizeAndPaintsNothing();
     void takesFocusOnlyAsATabStop();
 };
 
-void PictureButtonTest::takesItsUpImagesSizeAtItsCorner()
+void PictureButtonTest::takesItsUpImagesSizeAtItsCornerShowsTheDownOneWhileHeld()
 {
     // The main menu's buttons are checked one by one in main_menu_test.
     CDialog dialog(&MAIN_MENU_TEMPLATE);
@@ -59,14 +58,8 @@ void PictureButtonTest::takesItsUpImagesSizeAtItsCorner()
     QCOMPARE(attached.button()->geometry(), QRect(243, 270, 119, 38));
     QCOMPARE(attached.button()->sizeHint(), QSize(119, 38));
     QCOMPARE(attached.button()->downImage().deviceIndependentSize().toSize(), QSize(119, 38));
-}
 
-void PictureButtonTest::showsTheDownImageWhileHeld()
-{
-    CDialog dialog(&MAIN_MENU_TEMPLATE);
-    dialog.Create();
-    CBitmapButton attached;
-    attached.AutoLoad(IDC_RJECNIK, &dialog);
+    // Shows the down image while held.
     PictureButton* button = attached.button();
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -101,11 +94,7 @@ void PictureButtonTest::withoutImagesKeepsItsSizeAndPaintsNothing()
 
 void PictureButtonTest::takesFocusOnlyAsATabStop()
 {
-    CDialog mainMenu(&MAIN_MENU_TEMPLATE);
-    mainMenu.Create();
-    for (int id : {IDC_PREGLED, IDC_DIJAGNOSTICIRANJE, IDC_RJECNIK, IDOK})
-        QCOMPARE(mainMenu.GetDlgItem(id)->focusPolicy(), Qt::NoFocus);
-
+    // The main menu's buttons, no tab stops, are checked in main_menu_test.
     CDialog diagnosis(&DIAGNOSIS_TEMPLATE);
     diagnosis.Create();
     QCOMPARE(diagnosis.GetDlgItem(IDC_PREGLED)->focusPolicy(), Qt::StrongFocus);

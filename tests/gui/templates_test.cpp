@@ -62,8 +62,6 @@ private slots:
     void dialogSizeAndCaption();
     void controlsAtTheirRectangles_data();
     void controlsAtTheirRectangles();
-    void textsFitTheirRectangles_data();
-    void textsFitTheirRectangles();
     void runtimeTextsFit_data();
     void runtimeTextsFit();
     void picturesHaveTheirSizes_data();
@@ -125,6 +123,7 @@ void TemplatesTest::controlsAtTheirRectangles_data()
             QTest::newRow(qPrintable(rowName(*dialogTemplate, i))) << dialogTemplate << i;
 }
 
+// Every control where its table puts it, and its text, if any, inside it.
 void TemplatesTest::controlsAtTheirRectangles()
 {
     QFETCH(const DialogTemplate*, dialogTemplate);
@@ -142,28 +141,10 @@ void TemplatesTest::controlsAtTheirRectangles()
     QCOMPARE(control->isEnabled(), (row.styles & style::DISABLED) == 0);
     if (row.id != IDC_STATIC)
         QCOMPARE(dialog->GetDlgItem(row.id), control);
-}
+    if (!row.text || !*row.text || row.kind == ControlKind::OwnerDrawButton)
+        return;
 
-void TemplatesTest::textsFitTheirRectangles_data()
-{
-    QTest::addColumn<const DialogTemplate*>("dialogTemplate");
-    QTest::addColumn<int>("index");
-    for (const DialogTemplate* dialogTemplate : allDialogTemplates())
-        for (int i = 0; i < static_cast<int>(dialogTemplate->controls.size()); ++i) {
-            const ControlTemplate& row = dialogTemplate->controls[static_cast<std::size_t>(i)];
-            if (row.text && *row.text && row.kind != ControlKind::OwnerDrawButton)
-                QTest::newRow(qPrintable(rowName(*dialogTemplate, i))) << dialogTemplate << i;
-        }
-}
-
-void TemplatesTest::textsFitTheirRectangles()
-{
-    QFETCH(const DialogTemplate*, dialogTemplate);
-    QFETCH(int, index);
-    const ControlTemplate& row = dialogTemplate->controls[static_cast<std::size_t>(index)];
-    auto dialog = built(dialogTemplate);
-    QWidget* control = dialog->findChild<QWidget*>(controlObjectName(row.id, index));
-    QVERIFY(control);
+    // Its text fits inside it in the dialog font.
     const QFontMetrics metrics = control->fontMetrics();
     const QString text = QString::fromUtf8(row.text);
     if (auto* frame = qobject_cast<GroupFrame*>(control)) {

@@ -33,7 +33,16 @@ public:
     QPushButton* exitButton() const { return GetDlgItem<QPushButton>(IDOK); }
     const CImageList& images() const { return imageList; }
     using COverviewDlg::FillTree;
+    // Opened and shown on the screen, for what needs painting, focus or keys.
+    bool openShown(KnowledgeBase* kb) { return open(kb) && (show(), QTest::qWaitForWindowExposed(this)); }
 };
+
+// What a child shows: its text, its item data and whether it has the picture `icon`.
+QString childLine(const QTreeWidgetItem* child, int icon)
+{
+    return QStringLiteral("%1 %2 %3").arg(child->text(0)).arg(child->data(0, Qt::UserRole).toInt())
+        .arg(shownImage(child) == iconImage(icon) ? "ok" : "other picture");
+}
 
 } // namespace
 
@@ -43,18 +52,13 @@ private slots:
     void templateAndPlaces();
     void emptyKnowledgeBaseGivesAnEmptyTree();
     void syndromesInFileOrderWithTheirLinksInLinkOrder();
-    void syndromeWithoutLinksHasNoExpandButton();
     void rankingAndAnswersChangeNothing();
-    void sharedSymptomStandsUnderEachSyndrome();
-    void repeatedLineGivesTwoIdenticalChildren();
-    void itemDataTellsSyndromesFromSymptoms();
+    void childrenOfSharedAndRepeatedLinks();
     void picturesByLocation_data();
     void picturesByLocation();
     void picturesAreSharpOnHighDpiScreens();
-    void selectingAnItemKeepsItsPicture();
     void croatianLettersInItemTexts();
     void longTextsAreShownWhole();
-    void fillingAgainGivesTheSameTree();
     void typingJumpsToTheNextMatchingItem();
     void focusOnIzlazakEnterClosesTabReachesTheTree();
     void runModalOverTheOwnerAndCleanUpOnClose_data();
@@ -110,37 +114,28 @@ void OverviewTest::syndromesInFileOrderWithTheirLinksInLinkOrder()
     kb.link(zeta, second);
     kb.link(alfa, first);
     kb.link(zeta, first);
+    kb.syndrome("Bez simptoma");
 
     OpenOverview dialog;
     QVERIFY(dialog.open(kb.get()));
     QTreeWidget* tree = dialog.tree();
-    QCOMPARE(topLevelTexts(tree), (QStringList{"Zeta", "Alfa"}));
-    QCOMPARE(childTexts(tree->topLevelItem(0)), (QStringList{"treci", "drugi", "prvi"}));
-    QCOMPARE(childTexts(tree->topLevelItem(1)), (QStringList{"drugi", "prvi"}));
+    // Filling again, as a second opening does, gives the same tree.
+    for (int fill = 0; fill < 2; ++fill) {
+        QCOMPARE(topLevelTexts(tree), (QStringList{"Zeta", "Alfa", "Bez simptoma"}));
+        QCOMPARE(childTexts(tree->topLevelItem(0)), (QStringList{"treci", "drugi", "prvi"}));
+        QCOMPARE(childTexts(tree->topLevelItem(1)), (QStringList{"drugi", "prvi"}));
+        dialog.FillTree();
+    }
+    // A syndrome without links has no expand button.
+    QCOMPARE(tree->topLevelItem(2)->childCount(), 0);
+    QCOMPARE(tree->topLevelItem(2)->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicatorWhenChildless);
     // Collapsed, unselected, and no text can be edited.
     QCOMPARE(tree->editTriggers(), QAbstractItemView::NoEditTriggers);
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+    for (int i = 0; i < 2; ++i) {
         QTreeWidgetItem* item = tree->topLevelItem(i);
-        QVERIFY(!item->isExpanded());
-        QVERIFY(!item->isSelected());
-        QVERIFY(!(item->flags() & Qt::ItemIsEditable));
-        QVERIFY(!(item->child(0)->flags() & Qt::ItemIsEditable));
+        QVERIFY(!item->isExpanded() && !item->isSelected());
+        QVERIFY(!(item->flags() & Qt::ItemIsEditable) && !(item->child(0)->flags() & Qt::ItemIsEditable));
     }
-}
-
-void OverviewTest::syndromeWithoutLinksHasNoExpandButton()
-{
-    KnowledgeBuilder kb;
-    const int lonely = kb.syndrome("Bez simptoma");
-    const int linked = kb.syndrome("Sa simptomom");
-    kb.link(linked, kb.symptom("kasalj"));
-    OpenOverview dialog;
-    QVERIFY(dialog.open(kb.get()));
-    QTreeWidgetItem* item = dialog.tree()->topLevelItem(lonely);
-    QCOMPARE(item->text(0), QStringLiteral("Bez simptoma"));
-    QCOMPARE(item->childCount(), 0);
-    QCOMPARE(item->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicatorWhenChildless);
-    QCOMPARE(dialog.tree()->topLevelItem(linked)->childCount(), 1);
 }
 
 void OverviewTest::rankingAndAnswersChangeNothing()
@@ -177,67 +172,37 @@ void OverviewTest::rankingAndAnswersChangeNothing()
     QCOMPARE(base->symptoms[head].answer, ANSWER_PRESENT);
 }
 
-void OverviewTest::sharedSymptomStandsUnderEachSyndrome()
+// Every link gives a child, a shared symptom one under each syndrome and a repeated
+// line two; item data tells syndromes (their index) from symptoms (base + index).
+void OverviewTest::childrenOfSharedAndRepeatedLinks()
 {
     KnowledgeBuilder kb;
     const int shared = kb.symptom("povisena temperatura", LOC_OTHER);
     const int head = kb.symptom("glavobolja", LOC_HEAD);
+    const int pain = kb.symptom("bol u prsima", LOC_TRUNK);
     for (const char* name : {"Gripa", "Upala pluca", "Meningitis"})
         kb.link(kb.syndrome(name), shared);
     kb.link(2, head);
+    const int angina = kb.syndrome("Angina");
+    kb.link(angina, pain);
+    kb.link(angina, pain);
 
     OpenOverview dialog;
     QVERIFY(dialog.open(kb.get()));
     QTreeWidget* tree = dialog.tree();
-    QCOMPARE(tree->topLevelItemCount(), 3);
-    for (int i = 0; i < 3; ++i) {
-        QTreeWidgetItem* child = tree->topLevelItem(i)->child(0);
-        QCOMPARE(child->text(0), QStringLiteral("povisena temperatura"));
-        QCOMPARE(child->data(0, Qt::UserRole).toInt(), OVERVIEW_SYMPTOM_PARAM_BASE + shared);
-        QCOMPARE(shownImage(child), iconImage(IDI_OTHER));
-    }
-    QCOMPARE(childTexts(tree->topLevelItem(2)),
-             (QStringList{"povisena temperatura", "glavobolja"}));
-}
-
-void OverviewTest::repeatedLineGivesTwoIdenticalChildren()
-{
-    KnowledgeBuilder kb;
-    const int syndrome = kb.syndrome("Angina");
-    const int pain = kb.symptom("bol u prsima", LOC_TRUNK);
-    kb.link(syndrome, pain);
-    kb.link(syndrome, pain);
-    OpenOverview dialog;
-    QVERIFY(dialog.open(kb.get()));
-    QTreeWidgetItem* item = dialog.tree()->topLevelItem(0);
-    QCOMPARE(item->childCount(), 2);
-    for (int i = 0; i < 2; ++i) {
-        QCOMPARE(item->child(i)->text(0), QStringLiteral("bol u prsima"));
-        QCOMPARE(item->child(i)->data(0, Qt::UserRole).toInt(), OVERVIEW_SYMPTOM_PARAM_BASE + pain);
-        QCOMPARE(shownImage(item->child(i)), iconImage(IDI_TRUNK));
-    }
-}
-
-void OverviewTest::itemDataTellsSyndromesFromSymptoms()
-{
-    KnowledgeBuilder kb;
-    for (int i = 0; i < 4; ++i)
-        kb.syndrome(QByteArray("S").append(QByteArray::number(i)).constData());
-    for (int s = 0; s < 7; ++s)
-        kb.symptom(QByteArray("s").append(QByteArray::number(s)).constData());
-    kb.link(3, 6);
-    kb.link(0, 5);
-    kb.link(3, 0);
-    OpenOverview dialog;
-    QVERIFY(dialog.open(kb.get()));
-    QTreeWidget* tree = dialog.tree();
+    QCOMPARE(tree->topLevelItemCount(), 4);
+    const QString sharedLine = childLine(tree->topLevelItem(0)->child(0), IDI_OTHER);
+    QCOMPARE(sharedLine, QStringLiteral("povisena temperatura %1 ok").arg(OVERVIEW_SYMPTOM_PARAM_BASE + shared));
+    QCOMPARE(childLine(tree->topLevelItem(1)->child(0), IDI_OTHER), sharedLine);
+    QCOMPARE(childLine(tree->topLevelItem(2)->child(0), IDI_OTHER), sharedLine);
+    QCOMPARE(childLine(tree->topLevelItem(2)->child(1), IDI_HEAD), QStringLiteral("glavobolja 10001 ok"));
+    QCOMPARE(tree->topLevelItem(3)->childCount(), 2);
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(childLine(tree->topLevelItem(3)->child(i), IDI_TRUNK), QStringLiteral("bol u prsima 10002 ok"));
     for (int i = 0; i < 4; ++i) {
         QCOMPARE(tree->topLevelItem(i)->data(0, Qt::UserRole).toInt(), i);
         QCOMPARE(shownImage(tree->topLevelItem(i)), iconImage(IDI_SYNDROME));
     }
-    QCOMPARE(tree->topLevelItem(0)->child(0)->data(0, Qt::UserRole).toInt(), 10005);
-    QCOMPARE(tree->topLevelItem(3)->child(0)->data(0, Qt::UserRole).toInt(), 10006);
-    QCOMPARE(tree->topLevelItem(3)->child(1)->data(0, Qt::UserRole).toInt(), 10000);
 }
 
 void OverviewTest::picturesByLocation_data()
@@ -286,20 +251,13 @@ void OverviewTest::picturesAreSharpOnHighDpiScreens()
     sharp.setDevicePixelRatio(1.0);
     QCOMPARE(sharp, loadIconPixmap(IDI_LIMBS, 32).toImage().convertToFormat(
                         QImage::Format_ARGB32_Premultiplied));
-}
 
-void OverviewTest::selectingAnItemKeepsItsPicture()
-{
-    KnowledgeBuilder kb;
-    kb.link(kb.syndrome("Sindrom"), kb.symptom("simptom", LOC_HEAD));
-    OpenOverview dialog;
-    QVERIFY(dialog.open(kb.get()));
+    // A selected item keeps its picture.
     QTreeWidgetItem* syndrome = dialog.tree()->topLevelItem(0);
-    QTreeWidgetItem* symptom = syndrome->child(0);
     syndrome->setExpanded(true);
-    dialog.tree()->setCurrentItem(symptom);
-    QVERIFY(symptom->isSelected());
-    QCOMPARE(shownImage(symptom, QIcon::Selected), iconImage(IDI_HEAD));
+    dialog.tree()->setCurrentItem(syndrome->child(0));
+    QVERIFY(syndrome->child(0)->isSelected());
+    QCOMPARE(shownImage(syndrome->child(0), QIcon::Selected), iconImage(IDI_LIMBS));
     QCOMPARE(shownImage(syndrome, QIcon::Selected), iconImage(IDI_SYNDROME));
 }
 
@@ -325,9 +283,7 @@ void OverviewTest::longTextsAreShownWhole()
     const int syndrome = kb.syndrome("Kratko");
     kb.link(syndrome, kb.symptom(longest.constData()));
     OpenOverview dialog;
-    QVERIFY(dialog.open(kb.get()));
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.openShown(kb.get()));
     QTreeWidget* tree = dialog.tree();
     QTreeWidgetItem* child = tree->topLevelItem(0)->child(0);
     QCOMPARE(child->text(0), QString::fromLatin1(longest));
@@ -347,31 +303,13 @@ void OverviewTest::longTextsAreShownWhole()
     QTRY_COMPARE(tree->horizontalScrollBar()->maximum(), 0);
 }
 
-void OverviewTest::fillingAgainGivesTheSameTree()
-{
-    KnowledgeBuilder kb;
-    const int a = kb.syndrome("A");
-    const int b = kb.syndrome("B");
-    kb.link(b, kb.symptom("x"));
-    kb.link(a, kb.symptom("y"));
-    OpenOverview dialog;
-    QVERIFY(dialog.open(kb.get()));
-    dialog.FillTree();
-    QTreeWidget* tree = dialog.tree();
-    QCOMPARE(topLevelTexts(tree), (QStringList{"A", "B"}));
-    QCOMPARE(childTexts(tree->topLevelItem(0)), QStringList{"y"});
-    QCOMPARE(childTexts(tree->topLevelItem(1)), QStringList{"x"});
-}
-
 void OverviewTest::typingJumpsToTheNextMatchingItem()
 {
     KnowledgeBuilder kb;
     for (const char* name : {"Akutni bronhitis", "Pneumonija", "Plu\xE6" "na embolija", "Astma"})
         kb.syndrome(name);
     OpenOverview dialog;
-    QVERIFY(dialog.open(kb.get()));
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.openShown(kb.get()));
     QTreeWidget* tree = dialog.tree();
     tree->setFocus();
     QTest::keyClicks(tree, "plu");
@@ -387,27 +325,18 @@ void OverviewTest::focusOnIzlazakEnterClosesTabReachesTheTree()
 {
     KnowledgeBuilder kb;
     kb.link(kb.syndrome("Sindrom"), kb.symptom("simptom"));
-    {
+    // Enter on Izlazak closes; Tab reaches the tree, and Enter there still presses the
+    // default button.
+    for (const bool fromTree : {false, true}) {
         OpenOverview dialog;
-        QVERIFY(dialog.open(kb.get()));
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.openShown(kb.get()));
         QApplication::setActiveWindow(&dialog);
         QTRY_COMPARE(QApplication::focusWidget(), dialog.exitButton());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), dialog.tree());
-        // Enter in the tree still presses the default button.
-        QTest::keyClick(dialog.tree(), Qt::Key_Return);
-        QCOMPARE(dialog.modalResult(), IDOK);
-    }
-    {
-        OpenOverview dialog;
-        QVERIFY(dialog.open(kb.get()));
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QApplication::setActiveWindow(&dialog);
-        QTRY_COMPARE(QApplication::focusWidget(), dialog.exitButton());
-        QTest::keyClick(dialog.exitButton(), Qt::Key_Return);
+        if (fromTree) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), dialog.tree());
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(dialog.modalResult(), IDOK);
     }
 }
