@@ -1,10 +1,8 @@
 #include "views/dictionary_dlg.h"
 
 #include "knowledge/dictionary_letters.h"
-#include "platform/data_exchange.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
-#include "views/browsing_tree.h"
 #include "views/text_batch.h"
 
 #include <QList>
@@ -21,44 +19,17 @@ namespace {
 constexpr int IMAGE_SIZE = 16;
 constexpr std::string_view ENTRY_SEPARATOR = " - ";
 
-// A text field up to its NUL, never past the end of its array.
-template <std::size_t N>
-std::string_view fieldText(const char (&field)[N])
-{
-    return std::string_view(field, strnlen(field, N));
-}
-
 } // namespace
 
-CDictionaryDlg::CDictionaryDlg(QWidget* parent) : CDialog(&DICTIONARY_TEMPLATE, parent) {}
+CDictionaryDlg::CDictionaryDlg(QWidget* parent) : CBrowsingDlg(&DICTIONARY_TEMPLATE, parent) {}
 
 CDictionaryDlg::~CDictionaryDlg() = default;
-
-int CDictionaryDlg::RunModal(KnowledgeBase* kb)
-{
-    knowledgeBase = kb;
-    BuildImageList();
-    return DoModal();
-}
 
 void CDictionaryDlg::BuildImageList()
 {
     imageList.Create(IMAGE_SIZE);
     letterImage = imageList.AddIcon(IDI_LETTER);
     wordImage = imageList.AddIcon(IDI_WORD);
-}
-
-void CDictionaryDlg::DoDataExchange(DataExchange& exchange)
-{
-    DDX_Control(exchange, IDC_TREE, treeCtrl);
-}
-
-bool CDictionaryDlg::OnInitDialog()
-{
-    CDialog::OnInitDialog();
-    setUpBrowsingTree(treeCtrl);
-    FillTree();
-    return true;
 }
 
 // The texts are converted before the old items go: the conversion's buffers are then
@@ -119,14 +90,6 @@ bool CDictionaryDlg::FillTree()
     }
     treeCtrl->addTopLevelItems(letterItems);
     return true;
-}
-
-bool CDictionaryDlg::DestroyWindow()
-{
-    if (treeCtrl)
-        treeCtrl->clear();
-    imageList.DeleteImageList();
-    return CDialog::DestroyWindow();
 }
 
 } // namespace ordisan

@@ -1,9 +1,7 @@
 #include "views/overview_dlg.h"
 
-#include "platform/data_exchange.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
-#include "views/browsing_tree.h"
 #include "views/text_batch.h"
 
 #include <QList>
@@ -19,25 +17,11 @@ namespace {
 
 constexpr int IMAGE_SIZE = 16;
 
-// A text field up to its NUL, never past the end of its array.
-template <std::size_t N>
-std::string_view fieldText(const char (&field)[N])
-{
-    return std::string_view(field, strnlen(field, N));
-}
-
 } // namespace
 
-COverviewDlg::COverviewDlg(QWidget* parent) : CDialog(&OVERVIEW_TEMPLATE, parent) {}
+COverviewDlg::COverviewDlg(QWidget* parent) : CBrowsingDlg(&OVERVIEW_TEMPLATE, parent) {}
 
 COverviewDlg::~COverviewDlg() = default;
-
-int COverviewDlg::RunModal(KnowledgeBase* kb)
-{
-    knowledgeBase = kb;
-    BuildImageList();
-    return DoModal();
-}
 
 void COverviewDlg::BuildImageList()
 {
@@ -47,19 +31,6 @@ void COverviewDlg::BuildImageList()
     otherImage = imageList.AddIcon(IDI_OTHER);
     limbsImage = imageList.AddIcon(IDI_LIMBS);
     syndromeImage = imageList.AddIcon(IDI_SYNDROME);
-}
-
-void COverviewDlg::DoDataExchange(DataExchange& exchange)
-{
-    DDX_Control(exchange, IDC_TREE, treeCtrl);
-}
-
-bool COverviewDlg::OnInitDialog()
-{
-    CDialog::OnInitDialog();
-    setUpBrowsingTree(treeCtrl);
-    FillTree();
-    return true;
 }
 
 int COverviewDlg::imageForLocation(LocationCode location) const
@@ -131,14 +102,6 @@ bool COverviewDlg::FillTree()
     }
     treeCtrl->addTopLevelItems(syndromeItems);
     return true;
-}
-
-bool COverviewDlg::DestroyWindow()
-{
-    if (treeCtrl)
-        treeCtrl->clear();
-    imageList.DeleteImageList();
-    return CDialog::DestroyWindow();
 }
 
 } // namespace ordisan
