@@ -70,22 +70,9 @@ void OverviewTest::templateAndPlaces()
     KnowledgeBuilder kb;
     OpenOverview dialog;
     QVERIFY(dialog.open(kb.get()));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Pregled simptoma i sindroma"));
-    QCOMPARE(dialog.size(), dialogSizeToPixels(231, 321));
-    QCOMPARE(dialog.tree()->geometry(), dialogRectToPixels({7, 7, 217, 289}));
-    QCOMPARE(dialog.exitButton()->geometry(), dialogRectToPixels({7, 300, 217, 14}));
-    QCOMPARE(dialog.exitButton()->text(), QStringLiteral("Izlazak"));
-    QVERIFY(dialog.exitButton()->isDefault());
-
-    QTreeWidget* tree = dialog.tree();
-    QVERIFY(tree->isHeaderHidden());
-    QCOMPARE(tree->columnCount(), 1);
-    QVERIFY(tree->rootIsDecorated());
-    QCOMPARE(tree->iconSize(), QSize(16, 16));
-    QCOMPARE(tree->textElideMode(), Qt::ElideNone);
-    QVERIFY(!tree->header()->stretchLastSection());
-    QCOMPARE(tree->header()->sectionResizeMode(0), QHeaderView::ResizeToContents);
-    QCOMPARE(tree->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    checkBrowsingDialog(dialog, dialog.tree(), dialog.exitButton(),
+                        QStringLiteral("Pregled simptoma i sindroma"), 231, 321, {7, 7, 217, 289},
+                        {7, 300, 217, 14});
 }
 
 void OverviewTest::emptyKnowledgeBaseGivesAnEmptyTree()

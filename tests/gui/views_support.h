@@ -3,10 +3,15 @@
 #pragma once
 
 #include "knowledge/knowledge_base.h"
+#include "platform/dialog_units.h"
 #include "platform/resources.h"
 
+#include <QAbstractButton>
+#include <QDialog>
+#include <QHeaderView>
 #include <QIcon>
 #include <QImage>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <cstring>
@@ -93,6 +98,30 @@ inline bool columnHoldsEveryShownText(QTreeWidget* tree)
 {
     const QAbstractItemView* view = tree; // the hint is public there
     return tree->columnWidth(0) >= view->sizeHintForColumn(0);
+}
+
+// What the templates of both browsing dialogs give, and how both trees show their
+// texts: whole, in one column as wide as the longest, scrolled sideways, not editable.
+// Check QTest::currentTestFailed() after it.
+inline void checkBrowsingDialog(const QDialog& dialog, QTreeWidget* tree, QAbstractButton* exit,
+                                const QString& caption, int cx, int cy, DialogRect treeRect,
+                                DialogRect exitRect)
+{
+    QCOMPARE(dialog.windowTitle(), caption);
+    QCOMPARE(dialog.size(), dialogSizeToPixels(cx, cy));
+    QCOMPARE(tree->geometry(), dialogRectToPixels(treeRect));
+    QCOMPARE(exit->geometry(), dialogRectToPixels(exitRect));
+    QCOMPARE(exit->text(), QStringLiteral("Izlazak"));
+    QVERIFY(exit->property("default").toBool());
+    QVERIFY(tree->isHeaderHidden());
+    QCOMPARE(tree->columnCount(), 1);
+    QVERIFY(tree->rootIsDecorated());
+    QCOMPARE(tree->iconSize(), QSize(16, 16));
+    QCOMPARE(tree->textElideMode(), Qt::ElideNone);
+    QVERIFY(!tree->header()->stretchLastSection());
+    QCOMPARE(tree->header()->sectionResizeMode(0), QHeaderView::ResizeToContents);
+    QCOMPARE(tree->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(tree->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
 } // namespace ordisan::test
