@@ -3,6 +3,7 @@
 #include "knowledge/loaders.h"
 #include "knowledge/messages.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace ordisan::tools {
@@ -62,33 +63,28 @@ void RecordingReporter::showMessage(const char* text, const char* caption, int i
     calls_.push_back(std::move(call));
 }
 
-void RecordingReporter::showProgress(int percent)
+void RecordingReporter::record(ReportCall::Kind kind, std::initializer_list<int> values)
 {
     ReportCall call;
-    call.kind = ReportCall::Kind::Progress;
+    call.kind = kind;
     call.file = file_;
-    call.values[0] = percent;
+    std::copy(values.begin(), values.end(), call.values);
     calls_.push_back(std::move(call));
+}
+
+void RecordingReporter::showProgress(int percent)
+{
+    record(ReportCall::Kind::Progress, {percent});
 }
 
 void RecordingReporter::showSyndromeCounts(int syndromes, int symptoms, int links)
 {
-    ReportCall call;
-    call.kind = ReportCall::Kind::SyndromeCounts;
-    call.file = file_;
-    call.values[0] = syndromes;
-    call.values[1] = symptoms;
-    call.values[2] = links;
-    calls_.push_back(std::move(call));
+    record(ReportCall::Kind::SyndromeCounts, {syndromes, symptoms, links});
 }
 
 void RecordingReporter::showWordCount(int words)
 {
-    ReportCall call;
-    call.kind = ReportCall::Kind::WordCount;
-    call.file = file_;
-    call.values[0] = words;
-    calls_.push_back(std::move(call));
+    record(ReportCall::Kind::WordCount, {words});
 }
 
 } // namespace ordisan::tools

@@ -3,6 +3,7 @@
 #include "knowledge/line_reader.h"
 #include "knowledge/load_reporter.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,9 @@ public:
     void showWordCount(int words) override;
 
 private:
+    // Appends a call of this kind with up to three numbers.
+    void record(ReportCall::Kind kind, std::initializer_list<int> values);
+
     const LineReader& reader_;
     DataFile file_ = DataFile::Syndromes;
     std::vector<ReportCall> calls_;
