@@ -4,11 +4,15 @@
 set -euo pipefail
 
 PACKAGES=(
-  g++ cmake ninja-build pkgconf
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-  libgl-dev
-  fonts-dejavu-core fonts-liberation2 fonts-crosextra-carlito
+  g++ cmake ninja-build pkgconf    # compiler and build system
+  libgtest-dev                     # core, data and tool tests
+  libbenchmark-dev                 # bench/
+  qt6-base-dev                     # Qt Core, Gui, Widgets, Test
+  qt6-svg-dev libqt6svg6           # the pictures are SVG, rendered at their exact sizes
+  qt6-qpa-plugins                  # the offscreen platform the GUI tests run on
+  libgl-dev                        # Qt 6's CMake package asks for OpenGL headers
+  fonts-dejavu-core                # the lettering inside the pictures
+  fonts-crosextra-carlito          # the dialog font
 )
 
 missing=()

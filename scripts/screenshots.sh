@@ -15,6 +15,7 @@ if [ ! -x "$program" ]; then
 fi
 
 work=$(mktemp -d)
+touch "$work/started"
 app=""
 # A display number of Xvfb's own choosing, so that no other X server is disturbed.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
@@ -31,7 +32,14 @@ xdpyinfo >/dev/null
 
 start_in() { (cd "$1" && exec "$program") >/dev/null 2>&1 & app=$!; }
 stop_app() { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null || true; app=""; }
-window() { timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+fail() { echo "screenshots.sh: $*" >&2; exit 1; }
+# The id of the visible window named by the pattern; a window that does not come is an error.
+window() {
+  local id
+  id=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1) || true
+  [ -n "$id" ] || fail "no window matching '$1' appeared"
+  echo "$id"
+}
 # Blue pixels along the middle of the loader's progress bar (21, 54, 309 × 23).
 filled() { convert "$1" -crop 305x1+23+65 +repage txt:- |
   awk -F'[(),]' 'NR > 1 && $3 + 0 < 150 && $5 + 0 > 150 { n++ } END { print n + 0 }'; }
@@ -55,14 +63,17 @@ PY
 cp data/rjecnik.cxt "$work/big/"
 start_in "$work/big"
 loader=$(window '^Ordisan loader\.\.\.$')
+caught=""
 for frame in $(seq 300); do
   import -window "$loader" "$work/frame.png"
   fill=$(filled "$work/frame.png")
   if [ "$fill" -ge 100 ] && [ "$fill" -le 200 ]; then
     cp "$work/frame.png" "$out/loader-loading.png"
+    caught=yes
     break
   fi
 done
+[ -n "$caught" ] || fail "the loader's bar was never caught a third to two thirds full"
 stop_app
 
 # 2. The loader at "Gotovo...", one second into the countdown, on the sample data.
@@ -165,4 +176,8 @@ sleep 0.2
 xdotool key Escape
 wait "$app" 2>/dev/null || true
 app=""
+# Every picture must come from this run: a step that took none is an error, not a gap.
+for name in loader-loading loader-done main-menu about overview dictionary patient diagnosis; do
+  [ "$out/$name.png" -nt "$work/started" ] || fail "$name.png was not taken"
+done
 ls -l "$out"
