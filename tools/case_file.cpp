@@ -4,6 +4,7 @@
 #include "knowledge/line_reader.h"
 #include "knowledge/load_reporter.h"
 #include "knowledge/messages.h"
+#include "tools/utf8_letter.h"
 
 #include <algorithm>
 #include <cctype>
@@ -138,11 +139,12 @@ private:
         const auto found = std::find(names.begin(), names.end(), value);
         if (found != names.end())
             return static_cast<int>(found - names.begin());
-        if (names.empty())
-            error(line, std::string("no ") + what + " " + quoted(value) + "; none is loaded");
-        else
-            error(line, std::string("no ") + what + " " + quoted(value) + "; the closest is "
-                            + quoted(closestText(value, names)));
+        std::string text = std::string("no ") + what + " " + quoted(value);
+        text += names.empty() ? "; none is loaded"
+                              : "; the closest is " + quoted(closestText(value, names));
+        if (!utf8LetterIn(value.c_str()).empty())
+            text += "; the case file seems saved as UTF-8, not code page 1250";
+        error(line, text);
         return -1;
     }
 

@@ -128,11 +128,15 @@ INSTANTIATE_TEST_SUITE_P(
                     R"(:6: SPOL must be M or Z, not "Q")"}),
     [](const ::testing::TestParamInfo<BadCaseFile>& info) { return "Row" + std::to_string(info.index); });
 
-TEST_F(CheckCases, KeyOutsideACaseAnEmptyFileAndAnUnloadableBaseRunNoCase)
+TEST_F(CheckCases, KeyOutsideACaseAUtf8FileAnEmptyOneAndAnUnloadableBaseRunNoCase)
 {
     CheckResult r = run("// prvi\nDA: kašalj\nSLUCAJ: Gripa\nSPOL: M\n");
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, file() + ":2: DA outside a case; a case starts with SLUCAJ\n");
+    cases_.write("c.cxt", "SLUCAJ: Gripa\nSPOL: M\nDA: ka\xC5\xA1" "alj\n"); // "š" in UTF-8
+    r = runCheck({"--cases", file(), folder.path()});
+    EXPECT_EQ(r.err, file() + ":3: no symptom \"kaĹˇalj\"; the closest is \"kašalj\"; the case "
+                              "file seems saved as UTF-8, not code page 1250\n");
     r = run("// samo komentar\n");
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, file() + ": holds no case; a case starts with SLUCAJ\n");
