@@ -3,7 +3,6 @@
 #include "knowledge/file_access.h"
 #include "knowledge/line_reader.h"
 #include "knowledge/load_reporter.h"
-#include "knowledge/messages.h"
 #include "tools/utf8_letter.h"
 
 #include <algorithm>
@@ -17,20 +16,15 @@ namespace ordisan::tools {
 
 namespace {
 
-// Remembers the reader's one complaint: a line too long, or a failed read.
+// Remembers that the reader complained: of a line too long, or of a failed read.
 class ReaderComplaint : public LoadReporter {
 public:
-    void showMessage(const char* text, const char*, int) override
-    {
-        readFailed = std::strcmp(text, messageText(Message::ReadError).text) == 0;
-        complained = true;
-    }
+    void showMessage(const char*, const char*, int) override { complained = true; }
     void showProgress(int) override {}
     void showSyndromeCounts(int, int, int) override {}
     void showWordCount(int) override {}
 
     bool complained = false;
-    bool readFailed = false;
 };
 
 std::string trimmed(const std::string& text)
@@ -294,11 +288,12 @@ CaseFile readCaseFile(const std::string& path, const KnowledgeBase& kb)
             parser.takeLine(reader.lineNumber(), line);
     }
     files.close(stream);
+    // The reader stops a line that grows too long right after its limit.
     if (complaint.complained)
         parser.error(reader.lineNumber(),
-                     complaint.readFailed ? "the file could not be read to its end"
-                                          : "the line is longer than "
-                                              + std::to_string(MAX_EXPRESSION_LENGTH) + " bytes");
+                     reader.lineLength() > MAX_EXPRESSION_LENGTH
+                         ? "the line is longer than " + std::to_string(MAX_EXPRESSION_LENGTH) + " bytes"
+                         : std::string("the file could not be read to its end"));
     return parser.finish();
 }
 

@@ -89,6 +89,8 @@ void PrintTo(const BadCaseFile& bad, std::ostream* os)
     *os << bad.why;
 }
 
+const std::string LONG_LINE = "DA: " + std::string(600, 'x') + "\n";
+
 class CheckCaseFileErrors : public CheckCases, public ::testing::WithParamInterface<BadCaseFile> {};
 
 TEST_P(CheckCaseFileErrors, ExitTwoWithFileLineAndTextAndRunNoCase)
@@ -124,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                     R"(:3: MJESTO must be a whole number from 1 to the 3 syndromes loaded, not "4")"},
         BadCaseFile{"place in words", "MJESTO: prvo\n",
                     R"(:3: MJESTO must be a whole number from 1 to the 3 syndromes loaded, not "prvo")"},
+        BadCaseFile{"line too long", LONG_LINE.c_str(), ":3: the line is longer than 500 bytes"},
         BadCaseFile{"CR line breaks count as the data files' do", "// x\r\r\nSLUCAJ: Prehlada\rSPOL: Q\r",
                     R"(:6: SPOL must be M or Z, not "Q")"}),
     [](const ::testing::TestParamInfo<BadCaseFile>& info) { return "Row" + std::to_string(info.index); });
