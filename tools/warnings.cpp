@@ -70,6 +70,46 @@ std::string undefinedBytesOf(const char* text)
     return found;
 }
 
+// Code points a UTF-8 sequence may stand for in a file saved as UTF-8 by mistake:
+// Latin letters with marks, Greek, Cyrillic. The multiplication and division signs
+// are no letters.
+bool isLetter(unsigned codePoint)
+{
+    if (codePoint == 0xD7 || codePoint == 0xF7)
+        return false;
+    return (codePoint >= 0xC0 && codePoint <= 0x24F) || (codePoint >= 0x370 && codePoint <= 0x4FF)
+        || (codePoint >= 0x1E00 && codePoint <= 0x1EFF);
+}
+
+// The bytes of the first valid two- or three-byte UTF-8 sequence in `text` that
+// decodes to a letter ("0xC4 0x8D" for č), or "" when there is none. In code page
+// 1250 text such a pair is almost never meant: "Ä" followed by "Ť" spells nothing.
+std::string utf8LetterIn(const char* text)
+{
+    const auto continues = [](unsigned char byte) { return (byte & 0xC0) == 0x80; };
+    for (const auto* p = reinterpret_cast<const unsigned char*>(text); *p != 0; ++p) {
+        unsigned codePoint = 0;
+        int length = 0;
+        if (*p >= 0xC2 && *p <= 0xDF && continues(p[1])) {
+            codePoint = ((*p & 0x1Fu) << 6) | (p[1] & 0x3Fu);
+            length = 2;
+        } else if (*p >= 0xE0 && *p <= 0xEF && continues(p[1]) && continues(p[2])) {
+            codePoint = ((*p & 0x0Fu) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
+            length = 3;
+        }
+        if (length == 0 || !isLetter(codePoint))
+            continue;
+        std::string bytes;
+        for (int k = 0; k < length; ++k) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "%s0x%02X", k == 0 ? "" : " ", p[k]);
+            bytes += hex;
+        }
+        return bytes;
+    }
+    return {};
+}
+
 struct ReturnedLine {
     const char* text;   // as a C string, the way the loaders read it
     int number;
@@ -117,6 +157,7 @@ void walkLines(DataFile file, const LoadExtent& extent, Collector& collector,
         return;
     reader.attach(stream);
 
+    bool utf8Seen = false; // one warning per file: the rest of it is likely the same
     while (reader.readLine(MAX_EXPRESSION_LENGTH, quiet)) {
         const int number = reader.lineNumber();
         if (extent.stopLine > 0 && number > extent.stopLine)
@@ -131,6 +172,12 @@ void walkLines(DataFile file, const LoadExtent& extent, Collector& collector,
         if (static_cast<std::size_t>(reader.lineLength()) > std::strlen(text))
             collector.add(WarningKind::NulCut, number,
                           "the line ends at a NUL byte; it reads " + quoted(text));
+        if (const std::string utf8 = utf8LetterIn(text); !utf8Seen && !utf8.empty()) {
+            utf8Seen = true;
+            collector.add(WarningKind::Utf8, number,
+                          "the bytes " + utf8 + " are a letter in UTF-8: the file seems saved "
+                              "as UTF-8, not code page 1250; the line reads " + quoted(text));
+        }
         take(ReturnedLine{text, number, number != extent.stopLine});
     }
     files.close(stream);
@@ -149,6 +196,7 @@ const char* kindName(WarningKind kind)
     case WarningKind::UndefinedByte: return "undefined-byte";
     case WarningKind::Slash: return "slash";
     case WarningKind::NulCut: return "nul-cut";
+    case WarningKind::Utf8: return "utf8";
     }
     return "";
 }
