@@ -106,8 +106,9 @@ public:
         closeCase();
         if (file_.cases.empty() && file_.errors.empty())
             error(0, "holds no case; a case starts with SLUCAJ");
-        std::stable_sort(file_.errors.begin(), file_.errors.end(),
-                         [](const CaseFileError& a, const CaseFileError& b) { return a.line < b.line; });
+        std::stable_sort(
+            file_.errors.begin(), file_.errors.end(),
+            [](const CaseFileError& a, const CaseFileError& b) { return a.line < b.line; });
         if (!file_.errors.empty())
             file_.cases.clear();
         return std::move(file_);
@@ -193,8 +194,9 @@ private:
         for (const Answer& answer : c.answers) {
             const auto [earlier, isNew] = first.emplace(answer.text, &answer);
             if (!isNew && earlier->second->present != answer.present)
-                error(answer.line, "symptom " + quoted(answer.text) + " is both present and "
-                                       "absent (line " + std::to_string(earlier->second->line) + ")");
+                error(answer.line, "symptom " + quoted(answer.text)
+                                       + " is both present and absent (line "
+                                       + std::to_string(earlier->second->line) + ")");
             if (!c.sex || (*c.sex != SEX_MALE && *c.sex != SEX_FEMALE))
                 continue;
             // The program asks only what applies to the patient; of a text given to
@@ -292,7 +294,8 @@ CaseFile readCaseFile(const std::string& path, const KnowledgeBase& kb)
     if (complaint.complained)
         parser.error(reader.lineNumber(),
                      reader.lineLength() > MAX_EXPRESSION_LENGTH
-                         ? "the line is longer than " + std::to_string(MAX_EXPRESSION_LENGTH) + " bytes"
+                         ? "the line is longer than " + std::to_string(MAX_EXPRESSION_LENGTH)
+                             + " bytes"
                          : std::string("the file could not be read to its end"));
     return parser.finish();
 }

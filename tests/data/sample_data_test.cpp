@@ -18,7 +18,6 @@
 #include <map>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace ordisan {
 namespace {
@@ -67,7 +66,8 @@ TEST_P(SampleFileBytes, AreCrLfLinesOfCodePage1250WithSlashesOnlyInComments)
 INSTANTIATE_TEST_SUITE_P(ShippedFiles, SampleFileBytes,
                          testing::Values(SYNDROME_FILE_NAME, DICTIONARY_FILE_NAME, CASE_FILE_NAME),
                          [](const testing::TestParamInfo<const char*>& info) {
-                             return std::string(info.param).substr(0, std::string(info.param).find('.'));
+                             const std::string name = info.param;
+                             return name.substr(0, name.find('.'));
                          });
 
 TEST(Sample, LoadsWithoutAMessageOrAWarning)
@@ -77,24 +77,24 @@ TEST(Sample, LoadsWithoutAMessageOrAWarning)
     for (const tools::ReportCall& call : run.reports)
         EXPECT_NE(call.kind, tools::ReportCall::Kind::Message) << call.text;
     for (const tools::Warning& w : run.warnings)
-        ADD_FAILURE() << tools::fileNameOf(w.file) << ":" << w.line << ": " << tools::kindName(w.kind)
-                      << ": " << w.text;
+        ADD_FAILURE() << tools::fileNameOf(w.file) << ":" << w.line << ": "
+                      << tools::kindName(w.kind) << ": " << w.text;
 }
 
 TEST(Sample, FollowsTheAuthoringRules)
 {
     const KnowledgeBase& kb = *sample().kb;
-    std::vector<std::map<SexCode, int>> sexesOf(static_cast<std::size_t>(kb.syndromeCount));
-    std::vector<int> linksOf(static_cast<std::size_t>(kb.symptomCount), 0);
+    std::map<int, std::map<SexCode, int>> sexesOf; // of each syndrome, its links by sex
+    std::map<int, int> linksOf;                     // of each symptom
     for (int l = 0; l < kb.linkCount; ++l) {
-        ++sexesOf[static_cast<std::size_t>(kb.links[l].syndrome)][kb.symptoms[kb.links[l].symptom].sex];
-        ++linksOf[static_cast<std::size_t>(kb.links[l].symptom)];
+        ++sexesOf[kb.links[l].syndrome][kb.symptoms[kb.links[l].symptom].sex];
+        ++linksOf[kb.links[l].symptom];
     }
     // Five to twelve symptoms keep the scores comparable. A syndrome meant for one sex
     // (most symptoms bound to it) carries only that sex's, or it would be scored for
     // the other sex on the rest alone.
     for (int i = 0; i < kb.syndromeCount; ++i) {
-        std::map<SexCode, int>& sexes = sexesOf[static_cast<std::size_t>(i)];
+        std::map<SexCode, int>& sexes = sexesOf[i];
         const int all = sexes[SEX_MALE] + sexes[SEX_FEMALE] + sexes[SEX_BOTH];
         EXPECT_TRUE(all >= 5 && all <= 12) << kb.syndromes[i].name << ": " << all;
         if (sexes[SEX_MALE] + sexes[SEX_FEMALE] > sexes[SEX_BOTH]) {
@@ -108,7 +108,7 @@ TEST(Sample, FollowsTheAuthoringRules)
     int shared = 0;
     for (int j = 0; j < kb.symptomCount; ++j) {
         EXPECT_TRUE(texts.insert(kb.symptoms[j].text).second) << kb.symptoms[j].text;
-        shared += linksOf[static_cast<std::size_t>(j)] > 1 ? linksOf[static_cast<std::size_t>(j)] : 0;
+        shared += linksOf[j] > 1 ? linksOf[j] : 0;
     }
     EXPECT_GE(shared * 4, kb.linkCount) << "a quarter of the links go to shared symptoms";
 }
@@ -136,9 +136,11 @@ TEST(Sample, EveryCaseOfTheCaseFileRanksItsSyndromeWhereItShould)
     for (const tools::CaseResult& r : tools::runCases(kb, file.cases)) {
         std::string first;
         for (const tools::RankedSyndrome& s : r.first)
-            first += std::string("\n  ") + kb.syndromes[s.syndrome].name + " " + std::to_string(s.percent) + "%";
-        EXPECT_TRUE(r.passed) << CASE_FILE_NAME << ":" << r.line << ": " << kb.syndromes[r.syndrome].name
-                              << " at place " << r.place << ", wanted within " << r.within << first;
+            first += std::string("\n  ") + kb.syndromes[s.syndrome].name + " "
+                + std::to_string(s.percent) + "%";
+        EXPECT_TRUE(r.passed) << CASE_FILE_NAME << ":" << r.line << ": "
+                              << kb.syndromes[r.syndrome].name << " at place " << r.place
+                              << ", wanted within " << r.within << first;
     }
 }
 

@@ -127,9 +127,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadCaseFile{"place in words", "MJESTO: prvo\n",
                     R"(:3: MJESTO must be a whole number from 1 to the 3 syndromes loaded, not "prvo")"},
         BadCaseFile{"line too long", LONG_LINE.c_str(), ":3: the line is longer than 500 bytes"},
-        BadCaseFile{"CR line breaks count as the data files' do", "// x\r\r\nSLUCAJ: Prehlada\rSPOL: Q\r",
+        BadCaseFile{"CR line breaks count as the data files' do",
+                    "// x\r\r\nSLUCAJ: Prehlada\rSPOL: Q\r",
                     R"(:6: SPOL must be M or Z, not "Q")"}),
-    [](const ::testing::TestParamInfo<BadCaseFile>& info) { return "Row" + std::to_string(info.index); });
+    [](const ::testing::TestParamInfo<BadCaseFile>& info) {
+        return "Row" + std::to_string(info.index);
+    });
 
 TEST_F(CheckCases, KeyOutsideACaseAUtf8FileAnEmptyOneAndAnUnloadableBaseRunNoCase)
 {
