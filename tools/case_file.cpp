@@ -3,10 +3,10 @@
 #include "knowledge/file_access.h"
 #include "knowledge/line_reader.h"
 #include "knowledge/load_reporter.h"
+#include "tools/closest_text.h"
 #include "tools/utf8_letter.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <map>
@@ -227,45 +227,7 @@ private:
     CaseFile file_;
 };
 
-char folded(char c)
-{
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
-// Levenshtein distance over bytes, ASCII case ignored.
-std::size_t editDistance(const std::string& a, const std::string& b)
-{
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t k = 0; k <= b.size(); ++k)
-        row[k] = k;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t k = 1; k <= b.size(); ++k) {
-            const std::size_t above = row[k];
-            const std::size_t change = folded(a[i - 1]) == folded(b[k - 1]) ? 0 : 1;
-            row[k] = std::min({above + 1, row[k - 1] + 1, diagonal + change});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
-
 } // namespace
-
-std::string closestText(const std::string& text, const std::vector<std::string>& candidates)
-{
-    const std::string* best = nullptr;
-    std::size_t bestDistance = 0;
-    for (const std::string& candidate : candidates) {
-        const std::size_t distance = editDistance(text, candidate);
-        if (best == nullptr || distance < bestDistance) {
-            best = &candidate;
-            bestDistance = distance;
-        }
-    }
-    return best == nullptr ? std::string() : *best;
-}
 
 CaseFile readCaseFile(const std::string& path, const KnowledgeBase& kb)
 {

@@ -34,7 +34,4 @@ struct CaseFile {
 // symptom text against `kb` byte for byte.
 CaseFile readCaseFile(const std::string& path, const KnowledgeBase& kb);
 
-// The text of `candidates` nearest to `text` by edit distance, first one on a tie.
-std::string closestText(const std::string& text, const std::vector<std::string>& candidates);
-
 } // namespace ordisan::tools
