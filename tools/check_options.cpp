@@ -39,15 +39,22 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& argument
     bool seenPresent = false;
     bool seenAbsent = false;
     bool seenFolder = false;
+    bool seenCases = false;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        const bool takesValue =
-            argument == "--sex" || argument == "--present" || argument == "--absent";
+        if (argument == "--help" || argument == "--version") {
+            options.action = argument == "--help" ? CheckOptions::Action::Help
+                                                  : CheckOptions::Action::Version;
+            return std::nullopt;
+        }
+        const bool takesValue = argument == "--sex" || argument == "--present"
+            || argument == "--absent" || argument == "--cases";
         bool* seen = argument == "--json" ? &seenJson
             : argument == "--sex"         ? &seenSex
             : argument == "--present"     ? &seenPresent
             : argument == "--absent"      ? &seenAbsent
+            : argument == "--cases"       ? &seenCases
                                           : nullptr;
         if (seen == nullptr) {
             if (!argument.empty() && argument[0] == '-')
@@ -68,7 +75,11 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& argument
         if (i + 1 == arguments.size())
             return "missing value after " + argument;
         const std::string& value = arguments[++i];
-        if (argument == "--sex") {
+        if (argument == "--cases") {
+            if (value.empty())
+                return "an empty case file name after --cases";
+            options.casesFile = value;
+        } else if (argument == "--sex") {
             if (value == "M")
                 options.sex = SEX_MALE;
             else if (value == "Z")
@@ -82,6 +93,9 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& argument
     }
     if ((seenPresent || seenAbsent) && !seenSex)
         return std::string(seenPresent ? "--present" : "--absent") + " needs --sex";
+    // A case file gives each case its own sex and answers.
+    if (seenCases && seenSex)
+        return "--cases takes no --sex, --present or --absent";
     return std::nullopt;
 }
 

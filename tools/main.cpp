@@ -1,5 +1,6 @@
 // ordisan-check: loads a knowledge base with the program's own loaders and tells its
 // author what the program would report, and what loads but is likely a mistake.
+#include "tools/case_command.h"
 #include "tools/check_options.h"
 #include "tools/check_output.h"
 #include "tools/check_run.h"
@@ -24,6 +25,13 @@ int main(int argc, char** argv)
     CheckOptions options;
     if (const auto error = parseOptions(std::vector<std::string>(argv + 1, argv + argc), options))
         return usageError(*error);
+    if (options.action != CheckOptions::Action::Check) {
+        const bool help = options.action == CheckOptions::Action::Help;
+        std::printf("%s\n", help ? USAGE : "ordisan-check " ORDISAN_VERSION);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+    if (!options.casesFile.empty())
+        return runCaseCommand(options);
 
     CheckRun run = loadAndCheck(options.folder);
     if (const auto error = checkIndexes(options, run.kb->symptomCount))

@@ -4,6 +4,7 @@
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
 #include "tools/memory_file_access.h"
+#include "tools/utf8_letter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -117,6 +118,7 @@ void walkLines(DataFile file, const LoadExtent& extent, Collector& collector,
         return;
     reader.attach(stream);
 
+    bool utf8Seen = false; // one warning per file: the rest of it is likely the same
     while (reader.readLine(MAX_EXPRESSION_LENGTH, quiet)) {
         const int number = reader.lineNumber();
         if (extent.stopLine > 0 && number > extent.stopLine)
@@ -131,6 +133,12 @@ void walkLines(DataFile file, const LoadExtent& extent, Collector& collector,
         if (static_cast<std::size_t>(reader.lineLength()) > std::strlen(text))
             collector.add(WarningKind::NulCut, number,
                           "the line ends at a NUL byte; it reads " + quoted(text));
+        if (const std::string utf8 = utf8LetterIn(text); !utf8Seen && !utf8.empty()) {
+            utf8Seen = true;
+            collector.add(WarningKind::Utf8, number,
+                          "the bytes " + utf8 + " are a letter in UTF-8: the file seems saved "
+                              "as UTF-8, not code page 1250; the line reads " + quoted(text));
+        }
         take(ReturnedLine{text, number, number != extent.stopLine});
     }
     files.close(stream);
@@ -149,6 +157,7 @@ const char* kindName(WarningKind kind)
     case WarningKind::UndefinedByte: return "undefined-byte";
     case WarningKind::Slash: return "slash";
     case WarningKind::NulCut: return "nul-cut";
+    case WarningKind::Utf8: return "utf8";
     }
     return "";
 }

@@ -19,6 +19,7 @@ enum class WarningKind {
     UndefinedByte,
     Slash,
     NulCut,
+    Utf8,
 };
 
 const char* kindName(WarningKind kind);

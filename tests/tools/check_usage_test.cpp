@@ -36,7 +36,7 @@ protected:
 
 TEST_F(CheckUsage, RefusesUnknownAndRepeatedOptions)
 {
-    expectUsageError({"--help"}, "unknown option");
+    expectUsageError({"--hlep"}, "unknown option");
     expectUsageError({"-j", "DIR"}, "unknown short option");
     expectUsageError({"--sex=M", "DIR"}, "value glued to the option");
     expectUsageError({"--json", "--json", "DIR"}, "repeated --json");
