@@ -102,17 +102,16 @@ void TreeControl::findTyped(bool fromCurrent)
         return;
     const qsizetype current = items.indexOf(currentItem());
     const qsizetype first = current < 0 ? 0 : (fromCurrent ? current : current + 1);
-    const QString folded = foldForSearch(typed_);
+    // The best match; among equals the first in display order from `first` on.
     QTreeWidgetItem* found = nullptr;
-    for (qsizetype n = 0; n < items.size(); ++n) {
+    SearchMatch best = SearchMatch::None;
+    for (qsizetype n = 0; n < items.size() && best != SearchMatch::WordStartAsTyped; ++n) {
         QTreeWidgetItem* item = items[(first + n) % items.size()];
-        const SearchMatch match = matchItemText(item->text(0), folded);
-        if (match == SearchMatch::WordStart) {
+        const SearchMatch match = matchItemText(item->text(0), typed_);
+        if (match > best) {
+            best = match;
             found = item;
-            break;
         }
-        if (match == SearchMatch::Contains && !found)
-            found = item;
     }
     if (!found)
         return;
