@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Ordisan need.
-# Skips apt entirely when every package is already there.
+# Installs the Debian packages that building, running and testing Ordisan need, and
+# any more given as arguments. Skips apt entirely when every package is already there.
 set -euo pipefail
 
 PACKAGES=(
@@ -9,6 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev
   fonts-dejavu-core fonts-liberation2 fonts-crosextra-carlito
+  "$@"
 )
 
 missing=()
