@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Ordisan need.
-# Skips apt entirely when every package is already there.
+# Installs the Debian packages that building, running and testing Ordisan need, and
+# any more given as arguments. Skips apt entirely when every package is already there.
 set -euo pipefail
 
 PACKAGES=(
@@ -13,6 +13,7 @@ PACKAGES=(
   libgl-dev                        # Qt 6's CMake package asks for OpenGL headers
   fonts-dejavu-core                # the lettering inside the pictures
   fonts-crosextra-carlito          # the dialog font
+  "$@"                             # what the calling script needs besides
 )
 
 missing=()
