@@ -5,9 +5,9 @@
 #include "diagnosis/item_text_cache.h"
 #include "diagnosis/item_texts.h"
 #include "diagnosis/text_file.h"
-#include "diagnosis/tree_look.h"
 #include "engine/ranking_engine.h"
 #include "platform/data_exchange.h"
+#include "platform/tree_look.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 #include "views/dictionary_dlg.h"
@@ -147,7 +147,7 @@ void CDiagnosisDlg::prepareTrees()
         if (!entry.tree)
             continue;
         showSelectionAlways(entry.tree, templateStyleOf(*this, entry.id, style::SHOWSELALWAYS));
-        showTextsWhole(entry.tree);
+        showTextsWhole(entry.tree, ColumnWidth::SetByFitColumn);
         entry.tree->setAccessibleName(QString::fromUtf8(entry.name));
         entry.tree->installEventFilter(this);
         entry.tree->viewport()->installEventFilter(this);

@@ -3,15 +3,15 @@
 #include "platform/dialog_units.h"
 #include "platform/group_frame.h"
 #include "platform/picture_button.h"
+#include "platform/push_button.h"
 #include "platform/resources.h"
+#include "platform/tree_control.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
 
 namespace ordisan {
 
@@ -67,7 +67,7 @@ QWidget* makeIcon(const ControlTemplate& row, QWidget* dialog)
 
 QWidget* makeButton(const ControlTemplate& row, QWidget* dialog)
 {
-    auto* button = new QPushButton(captionOf(row), dialog);
+    auto* button = new PushButton(captionOf(row), dialog);
     button->setDefault(row.kind == ControlKind::DefPushButton);
     button->setFocusPolicy(has(row, style::TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
     return button;
@@ -110,10 +110,11 @@ QWidget* makeProgressBar(QWidget* dialog)
 
 QWidget* makeTree(const ControlTemplate& row, QWidget* dialog)
 {
-    auto* tree = new QTreeWidget(dialog);
+    auto* tree = new TreeControl(dialog);
     tree->setColumnCount(1);
     tree->header()->hide();
     tree->setRootIsDecorated(has(row, style::LINESATROOT));
+    tree->setLinesShown(has(row, style::HASLINES));
     tree->setItemsExpandable(has(row, style::HASBUTTONS) || has(row, style::LINESATROOT));
     tree->setSelectionMode(QAbstractItemView::SingleSelection);
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);

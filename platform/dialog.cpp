@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimerEvent>
+#include <QToolTip>
 
 namespace ordisan {
 
@@ -63,6 +64,8 @@ bool CDialog::Create()
     }
     setWindowTitle(QString::fromUtf8(template_->caption));
     setFont(dialogFont());
+    // Tooltips are windows of their own and do not inherit it.
+    QToolTip::setFont(dialogFont());
     setFixedSize(dialogSizeToPixels(template_->cx, template_->cy));
     buildControls();
 

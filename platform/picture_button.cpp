@@ -1,11 +1,18 @@
 #include "platform/picture_button.h"
 
 #include "platform/dialog.h"
+#include "platform/focus_frame.h"
 #include "platform/resources.h"
 
 #include <QPainter>
 
 namespace ordisan {
+
+namespace {
+
+constexpr int FOCUS_INSET = 3;
+
+} // namespace
 
 PictureButton::PictureButton(const QString& caption, QWidget* parent) : QAbstractButton(parent)
 {
@@ -50,6 +57,10 @@ void PictureButton::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, image);
+    // Without a focus picture of its own the button would look the same with the
+    // focus and without it.
+    if (hasFocus() && focused_.isNull())
+        drawFocusFrame(painter, rect().adjusted(FOCUS_INSET, FOCUS_INSET, -FOCUS_INSET - 1, -FOCUS_INSET - 1));
 }
 
 bool CBitmapButton::AutoLoad(int id, CDialog* parent)

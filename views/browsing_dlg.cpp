@@ -1,8 +1,8 @@
 #include "views/browsing_dlg.h"
 
 #include "platform/data_exchange.h"
+#include "platform/tree_look.h"
 #include "res/resource.h"
-#include "views/browsing_tree.h"
 
 #include <QTreeWidget>
 
@@ -25,7 +25,8 @@ void CBrowsingDlg::DoDataExchange(DataExchange& exchange)
 bool CBrowsingDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    setUpBrowsingTree(treeCtrl);
+    if (treeCtrl)
+        showTextsWhole(treeCtrl, ColumnWidth::FitsShownItems);
     FillTree();
     return true;
 }

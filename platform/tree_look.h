@@ -1,5 +1,5 @@
-// How the diagnosis dialog's trees look beyond what the platform builds from the
-// template: the selection with and without focus, and texts shown whole.
+// How the dialogs' trees look beyond what the platform builds from the template: the
+// selection with and without focus, and texts shown whole.
 #pragma once
 
 class QTreeWidget;
@@ -11,9 +11,14 @@ namespace ordisan {
 // tree has the focus.
 void showSelectionAlways(QTreeWidget* tree, bool always);
 
-// No text is ever cut short: the one column is exactly as wide as the widest item
-// (fitColumn after every fill) and the tree scrolls sideways.
-void showTextsWhole(QTreeWidget* tree);
+// Who keeps the one column as wide as the widest item: the view, measuring every
+// shown row, or the dialog, calling fitColumn after every fill (quicker when it has
+// the widths measured already).
+enum class ColumnWidth { FitsShownItems, SetByFitColumn };
+
+// No text is ever cut short: the column holds the widest item and the tree scrolls
+// sideways.
+void showTextsWhole(QTreeWidget* tree, ColumnWidth width);
 // Where the text of an item at `depth` (0 for a top-level item) starts, less the icon
 // and margins that every item has.
 int textIndent(const QTreeWidget* tree, int depth);

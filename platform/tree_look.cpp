@@ -1,10 +1,9 @@
-#include "diagnosis/tree_look.h"
+#include "platform/tree_look.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPalette>
 #include <QTreeWidget>
-
 
 namespace ordisan {
 
@@ -33,7 +32,7 @@ void showSelectionAlways(QTreeWidget* tree, bool always)
     tree->setPalette(palette);
 }
 
-void showTextsWhole(QTreeWidget* tree)
+void showTextsWhole(QTreeWidget* tree, ColumnWidth width)
 {
     tree->setTextElideMode(Qt::ElideNone);
     tree->setWordWrap(false);
@@ -41,7 +40,14 @@ void showTextsWhole(QTreeWidget* tree)
     tree->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     QHeaderView* header = tree->header();
     header->setStretchLastSection(false);
-    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    if (width == ColumnWidth::SetByFitColumn) {
+        header->setSectionResizeMode(0, QHeaderView::Fixed);
+        return;
+    }
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // Every shown row counts, not only the first thousand: the longest text may stand
+    // anywhere in a long expanded branch.
+    header->setResizeContentsPrecision(-1);
 }
 
 int textIndent(const QTreeWidget* tree, int depth)

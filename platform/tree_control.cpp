@@ -1,0 +1,206 @@
+#include "platform/tree_control.h"
+
+#include "platform/search_text.h"
+#include "platform/tree_lines.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QToolTip>
+#include <QTreeWidgetItemIterator>
+
+#include <algorithm>
+
+namespace ordisan {
+
+namespace {
+
+// A typed letter: printable and not blank. Space keeps its own meaning (it answers in
+// the diagnosis dialog), and control characters such as Backspace's are no letters.
+bool isSearchLetter(const QString& text)
+{
+    return !text.isEmpty()
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint() && !c.isSpace(); });
+}
+
+} // namespace
+
+TreeControl::TreeControl(QWidget* parent) : QTreeWidget(parent)
+{
+    searchEnd_.setSingleShot(true);
+    connect(&searchEnd_, &QTimer::timeout, this, &TreeControl::endSearch);
+    connect(this, &QTreeView::expanded, this, &TreeControl::showChildren);
+
+    // A tooltip-like label inside the tree's top edge, so that it moves and goes with it.
+    searchTip_ = new QLabel(this);
+    searchTip_->setObjectName(QStringLiteral("searchTip"));
+    searchTip_->setForegroundRole(QPalette::ToolTipText);
+    searchTip_->setBackgroundRole(QPalette::ToolTipBase);
+    searchTip_->setAutoFillBackground(true);
+    searchTip_->setFrameShape(QFrame::Box);
+    searchTip_->setMargin(1);
+    searchTip_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    searchTip_->hide();
+}
+
+void TreeControl::setLinesShown(bool shown)
+{
+    linesShown_ = shown;
+    viewport()->update();
+}
+
+void TreeControl::keyboardSearch(const QString& search)
+{
+    if (!isSearchLetter(search))
+        return;
+    const bool extending = searchEnd_.isActive() && !typed_.isEmpty();
+    if (!extending)
+        typed_.clear();
+    typed_ += search;
+    showSearchText();
+    // A longer text may still fit the item found for the shorter one.
+    findTyped(extending);
+}
+
+void TreeControl::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && event->key() == Qt::Key_Backspace && searchEnd_.isActive()) {
+        typed_.chop(1);
+        if (typed_.isEmpty()) {
+            endSearch();
+        } else {
+            showSearchText();
+            findTyped(true);
+        }
+        event->accept();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Right && layoutDirection() == Qt::LeftToRight) {
+        // Qt scrolls sideways on an item without children; a native tree does nothing.
+        enterBranch();
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void TreeControl::focusOutEvent(QFocusEvent* event)
+{
+    endSearch();
+    QTreeWidget::focusOutEvent(event);
+}
+
+void TreeControl::findTyped(bool fromCurrent)
+{
+    QList<QTreeWidgetItem*> items;
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        items.append(*it);
+    if (items.isEmpty())
+        return;
+    const qsizetype current = items.indexOf(currentItem());
+    const qsizetype first = current < 0 ? 0 : (fromCurrent ? current : current + 1);
+    const QString folded = foldForSearch(typed_);
+    QTreeWidgetItem* found = nullptr;
+    for (qsizetype n = 0; n < items.size(); ++n) {
+        QTreeWidgetItem* item = items[(first + n) % items.size()];
+        const SearchMatch match = matchItemText(item->text(0), folded);
+        if (match == SearchMatch::WordStart) {
+            found = item;
+            break;
+        }
+        if (match == SearchMatch::Contains && !found)
+            found = item;
+    }
+    if (!found)
+        return;
+    for (QTreeWidgetItem* parent = found->parent(); parent; parent = parent->parent())
+        parent->setExpanded(true);
+    setCurrentItem(found);
+    scrollToItem(found);
+}
+
+void TreeControl::showSearchText()
+{
+    searchTip_->setFont(font());
+    searchTip_->setText(QStringLiteral("Traži: ") + typed_);
+    searchTip_->adjustSize();
+    searchTip_->move(frameWidth(), frameWidth());
+    searchTip_->raise();
+    searchTip_->show();
+    searchEnd_.start(QApplication::keyboardInputInterval());
+}
+
+void TreeControl::endSearch()
+{
+    searchEnd_.stop();
+    typed_.clear();
+    searchTip_->hide();
+}
+
+void TreeControl::enterBranch()
+{
+    QTreeWidgetItem* item = currentItem();
+    if (!item || item->childCount() == 0)
+        return;
+    if (!item->isExpanded()) {
+        if (itemsExpandable())
+            item->setExpanded(true);
+        return;
+    }
+    setCurrentItem(item->child(0));
+}
+
+// As many children as fit come into view, the branch itself staying in view.
+void TreeControl::showChildren(const QModelIndex& branch)
+{
+    const int count = model()->rowCount(branch);
+    if (count == 0)
+        return;
+    scrollTo(model()->index(count - 1, 0, branch), EnsureVisible);
+    scrollTo(branch, EnsureVisible);
+}
+
+QString TreeControl::cutText(const QModelIndex& index) const
+{
+    const QRect rect = visualRect(index);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int needed = itemDelegateForIndex(index)->sizeHint(option, index).width();
+    if (rect.left() >= 0 && rect.left() + needed <= viewport()->width())
+        return {};
+    return index.data(Qt::DisplayRole).toString();
+}
+
+bool TreeControl::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTreeWidget::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    QString tip;
+    if (index.isValid()) {
+        // The whole text first, then what the item itself tells.
+        const QString whole = cutText(index);
+        const QString own = index.data(Qt::ToolTipRole).toString();
+        tip = whole.isEmpty() ? own : (own.isEmpty() ? whole : whole + u'\n' + own);
+    }
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
+    }
+    return true;
+}
+
+void TreeControl::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const
+{
+    if (linesShown_)
+        drawTreeLines(*painter, *this, rect, index);
+    else
+        QTreeWidget::drawBranches(painter, rect, index);
+}
+
+} // namespace ordisan

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QTimer>
+#include <QTreeWidget>
+
+class QLabel;
+
+namespace ordisan {
+
+// The tree control of every template, behaving as the trees users know: typed letters
+// find an item anywhere in the tree, → opens a branch or enters it, an opened branch
+// brings its children into view, dotted lines join the items when the template asks
+// for them, and a text cut by the visible width shows whole in a tooltip.
+class TreeControl final : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit TreeControl(QWidget* parent = nullptr);
+
+    // Dotted lines between items; at the root too when the root is decorated.
+    void setLinesShown(bool shown);
+    bool linesShown() const { return linesShown_; }
+
+    // The text typed so far; empty once the keyboard-input interval has passed.
+    QString searchText() const { return typed_; }
+
+    // Adds typed letters to the search text (a pause first starts a new one) and
+    // selects the best item from the current one on: a word beginning with the text
+    // beats a text only containing it, then display order, collapsed branches included.
+    void keyboardSearch(const QString& search) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
+
+private:
+    void findTyped(bool fromCurrent);
+    void showSearchText();
+    void endSearch();
+    // Moves the current item into a branch (→): opens it, or goes to its first child.
+    void enterBranch();
+    void showChildren(const QModelIndex& branch);
+    // The whole text of an item whose text the visible width cuts, empty otherwise.
+    QString cutText(const QModelIndex& index) const;
+
+    bool linesShown_ = false;
+    QString typed_;
+    QTimer searchEnd_;
+    QLabel* searchTip_ = nullptr;
+};
+
+} // namespace ordisan
