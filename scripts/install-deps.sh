@@ -9,6 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev
   fonts-dejavu-core fonts-liberation2 fonts-crosextra-carlito
+  xvfb xdotool xclip # the walk under a virtual X server: key presses, the clipboard
 )
 
 missing=()
