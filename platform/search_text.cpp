@@ -6,11 +6,31 @@
 
 namespace ordisan {
 
-QString foldForSearch(const QString& text)
+namespace {
+
+QString withoutPercentPrefix(const QString& text)
 {
     static const QRegularExpression percentPrefix(QStringLiteral("^\\(\\d{1,3}%\\) - "));
     const QRegularExpressionMatch prefix = percentPrefix.match(text);
-    const QString lower = text.mid(prefix.hasMatch() ? prefix.capturedLength() : 0).toLower();
+    return prefix.hasMatch() ? text.mid(prefix.capturedLength()) : text;
+}
+
+SearchMatch matchIn(const QString& text, const QString& typed)
+{
+    SearchMatch best = SearchMatch::None;
+    for (qsizetype at = text.indexOf(typed); at >= 0; at = text.indexOf(typed, at + 1)) {
+        if (at == 0 || !text.at(at - 1).isLetterOrNumber())
+            return SearchMatch::WordStart;
+        best = SearchMatch::Contains;
+    }
+    return best;
+}
+
+} // namespace
+
+QString foldForSearch(const QString& text)
+{
+    const QString lower = withoutPercentPrefix(text).toLower();
     QString folded;
     folded.reserve(lower.size() + 2);
     for (const QChar c : lower) {
@@ -26,28 +46,22 @@ QString foldForSearch(const QString& text)
     return folded;
 }
 
-SearchMatch matchFolded(const QString& foldedText, const QString& foldedTyped)
+SearchMatch matchItemText(const QString& text, const QString& typed)
 {
-    if (foldedTyped.isEmpty())
+    const QString folded = foldForSearch(typed);
+    if (folded.isEmpty())
         return SearchMatch::None;
-    SearchMatch best = SearchMatch::None;
-    for (qsizetype at = foldedText.indexOf(foldedTyped); at >= 0;
-         at = foldedText.indexOf(foldedTyped, at + 1)) {
-        if (at == 0 || !foldedText.at(at - 1).isLetterOrNumber())
-            return SearchMatch::WordStart;
-        best = SearchMatch::Contains;
+    SearchMatch match = matchIn(foldForSearch(text), folded);
+    if (match != SearchMatch::WordStart && text.contains(u'đ', Qt::CaseInsensitive)) {
+        QString plainD = text;
+        plainD.replace(u'đ', u'd').replace(u'Đ', u'D');
+        match = std::max(match, matchIn(foldForSearch(plainD), folded));
     }
-    return best;
-}
-
-SearchMatch matchItemText(const QString& text, const QString& foldedTyped)
-{
-    const SearchMatch asWritten = matchFolded(foldForSearch(text), foldedTyped);
-    if (asWritten == SearchMatch::WordStart || !text.contains(u'đ', Qt::CaseInsensitive))
-        return asWritten;
-    QString plainD = text;
-    plainD.replace(u'đ', u'd').replace(u'Đ', u'D');
-    return std::max(asWritten, matchFolded(foldForSearch(plainD), foldedTyped));
+    const QString lowerTyped = typed.toLower();
+    if (match == SearchMatch::WordStart && folded != lowerTyped
+        && matchIn(withoutPercentPrefix(text).toLower(), lowerTyped) == SearchMatch::WordStart)
+        return SearchMatch::WordStartAsTyped;
+    return match;
 }
 
 } // namespace ordisan

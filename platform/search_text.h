@@ -10,13 +10,11 @@ namespace ordisan {
 // and a leading "(NN%) - " left out, since every diagnosis item begins with one.
 QString foldForSearch(const QString& text);
 
-// How well an item text answers the typed text, both folded: a word of the text
-// beginning with it beats the text only containing it.
-enum class SearchMatch { None, Contains, WordStart };
-SearchMatch matchFolded(const QString& foldedText, const QString& foldedTyped);
-
-// The better match of an item text, as written and with đ read as a plain d (so
-// "du" finds "đumbir" as well).
-SearchMatch matchItemText(const QString& text, const QString& foldedTyped);
+// How well an item text answers the typed text, worst to best: a word of the text
+// beginning with it beats the text only containing it; and typed with Croatian
+// letters, a word beginning with exactly those letters beats one that only folds alike
+// ("č" prefers "Čir" to "Cista"). Đ also reads as a plain d ("du" finds "đumbir").
+enum class SearchMatch { None, Contains, WordStart, WordStartAsTyped };
+SearchMatch matchItemText(const QString& text, const QString& typed);
 
 } // namespace ordisan

@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QToolTip>
 #include <QTreeWidgetItemIterator>
 
@@ -32,8 +33,8 @@ TreeControl::TreeControl(QWidget* parent) : QTreeWidget(parent)
     connect(&searchEnd_, &QTimer::timeout, this, &TreeControl::endSearch);
     connect(this, &QTreeView::expanded, this, &TreeControl::showChildren);
 
-    // A tooltip-like label inside the tree's top edge, so that it moves and goes with it.
-    searchTip_ = new QLabel(this);
+    // A small tooltip window standing on the tree's top edge, where it hides no item.
+    searchTip_ = new QLabel(this, Qt::ToolTip);
     searchTip_->setObjectName(QStringLiteral("searchTip"));
     searchTip_->setForegroundRole(QPalette::ToolTipText);
     searchTip_->setBackgroundRole(QPalette::ToolTipBase);
@@ -101,22 +102,38 @@ void TreeControl::findTyped(bool fromCurrent)
         return;
     const qsizetype current = items.indexOf(currentItem());
     const qsizetype first = current < 0 ? 0 : (fromCurrent ? current : current + 1);
-    const QString folded = foldForSearch(typed_);
+    // The best match; among equals the first in display order from `first` on.
     QTreeWidgetItem* found = nullptr;
-    for (qsizetype n = 0; n < items.size(); ++n) {
+    SearchMatch best = SearchMatch::None;
+    for (qsizetype n = 0; n < items.size() && best != SearchMatch::WordStartAsTyped; ++n) {
         QTreeWidgetItem* item = items[(first + n) % items.size()];
-        const SearchMatch match = matchItemText(item->text(0), folded);
-        if (match == SearchMatch::WordStart) {
+        const SearchMatch match = matchItemText(item->text(0), typed_);
+        if (match > best) {
+            best = match;
             found = item;
-            break;
         }
-        if (match == SearchMatch::Contains && !found)
-            found = item;
     }
     if (!found)
         return;
+    // Branches opened for an earlier find of this search close again, unless they
+    // hold this one: the search leaves open only the way to where it ends.
+    QList<QTreeWidgetItem*> ancestors;
     for (QTreeWidgetItem* parent = found->parent(); parent; parent = parent->parent())
-        parent->setExpanded(true);
+        ancestors.append(parent);
+    QList<QPersistentModelIndex> opened;
+    for (const QPersistentModelIndex& branch : std::as_const(openedBySearch_)) {
+        if (QTreeWidgetItem* item = itemFromIndex(branch); item && !ancestors.contains(item))
+            item->setExpanded(false);
+        else if (item)
+            opened.append(branch);
+    }
+    for (QTreeWidgetItem* parent : std::as_const(ancestors)) {
+        if (!parent->isExpanded()) {
+            parent->setExpanded(true);
+            opened.append(indexFromItem(parent));
+        }
+    }
+    openedBySearch_ = opened;
     setCurrentItem(found);
     scrollToItem(found);
 }
@@ -126,8 +143,10 @@ void TreeControl::showSearchText()
     searchTip_->setFont(font());
     searchTip_->setText(QStringLiteral("Traži: ") + typed_);
     searchTip_->adjustSize();
-    searchTip_->move(frameWidth(), frameWidth());
-    searchTip_->raise();
+    const QPoint topLeft = mapToGlobal(QPoint(0, 0));
+    const QScreen* shownOn = screen();
+    const int top = shownOn ? shownOn->availableGeometry().top() : 0;
+    searchTip_->move(topLeft.x(), std::max(top, topLeft.y() - searchTip_->height()));
     searchTip_->show();
     searchEnd_.start(QApplication::keyboardInputInterval());
 }
@@ -136,6 +155,7 @@ void TreeControl::endSearch()
 {
     searchEnd_.stop();
     typed_.clear();
+    openedBySearch_.clear();
     searchTip_->hide();
 }
 

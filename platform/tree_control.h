@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPersistentModelIndex>
 #include <QString>
 #include <QTimer>
 #include <QTreeWidget>
@@ -47,6 +49,8 @@ private:
 
     bool linesShown_ = false;
     QString typed_;
+    // The branches this search has opened, to close when it moves on.
+    QList<QPersistentModelIndex> openedBySearch_;
     QTimer searchEnd_;
     QLabel* searchTip_ = nullptr;
 };
