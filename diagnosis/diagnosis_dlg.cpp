@@ -229,10 +229,12 @@ void CDiagnosisDlg::copyCaseSummary()
 void CDiagnosisDlg::saveCaseSummary()
 {
     const CaseSummary summary = caseSummary(); // the case as it was when asked for
-    const QString suggested =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(QDateTime::currentDateTime().toString(
-                QStringLiteral("'sazetak-slucaja-'yyyy-MM-dd-HHmm'.txt'")));
+    // In the documents folder, or at home where there is none (not where the program runs).
+    QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (!folder.exists())
+        folder = QDir::home();
+    const QString suggested = folder.filePath(QDateTime::currentDateTime().toString(
+        QStringLiteral("'sazetak-slucaja-'yyyy-MM-dd-HHmm'.txt'")));
     const QString path =
         QFileDialog::getSaveFileName(this, QStringLiteral("Spremi sažetak slučaja"), suggested,
                                      QStringLiteral("Tekstualne datoteke (*.txt);;Sve datoteke (*)"));
