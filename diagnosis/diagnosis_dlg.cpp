@@ -1,8 +1,10 @@
 #include "diagnosis/diagnosis_dlg.h"
 
+#include "diagnosis/case_summary.h"
 #include "diagnosis/diagnosis_item.h"
 #include "diagnosis/item_text_cache.h"
 #include "diagnosis/item_texts.h"
+#include "diagnosis/text_file.h"
 #include "engine/ranking_engine.h"
 #include "platform/data_exchange.h"
 #include "platform/tree_look.h"
@@ -11,8 +13,16 @@
 #include "views/dictionary_dlg.h"
 #include "views/overview_dlg.h"
 
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -121,6 +131,7 @@ bool CDiagnosisDlg::OnInitDialog()
     ComputeScoresAndWeights(*knowledgeBase);
     FillSyndromeTree();
     FillSymptomTree();
+    showRankingStale(false);
     return true; // the focus goes to the first tab stop, the left tree
 }
 
@@ -140,6 +151,11 @@ void CDiagnosisDlg::prepareTrees()
         entry.tree->setAccessibleName(QString::fromUtf8(entry.name));
         entry.tree->installEventFilter(this);
         entry.tree->viewport()->installEventFilter(this);
+        entry.tree->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(entry.tree, &QWidget::customContextMenuRequested, this,
+                [this, tree = entry.tree](const QPoint& position) {
+                    showCaseSummaryMenu(tree, position);
+                });
     }
     if (PictureButton* button = overviewButton.button())
         button->setAccessibleName(QStringLiteral("Pregled"));
@@ -174,6 +190,74 @@ void CDiagnosisDlg::OnRerank()
     ComputeScoresAndWeights(*knowledgeBase);
     FillSyndromeTree();
     FillSymptomTree();
+    showRankingStale(false);
+}
+
+void CDiagnosisDlg::showRankingStale(bool stale)
+{
+    rankingStale_ = stale;
+    auto* button = GetDlgItem<QPushButton>(IDC_RERANK);
+    if (!button)
+        return;
+    QFont font = button->font();
+    font.setBold(stale);
+    button->setFont(font);
+    button->setToolTip(stale ? QStringLiteral("Odgovori su promijenjeni: pritisnite <<Rangiraj>>")
+                             : QString());
+}
+
+CaseSummary CDiagnosisDlg::caseSummary() const
+{
+    std::vector<int> openList;
+    openList.reserve(static_cast<std::size_t>(symptomTree->topLevelItemCount()));
+    for (int i = 0; i < symptomTree->topLevelItemCount(); ++i)
+        if (const DiagnosisItem* item = diagnosisItem(symptomTree->topLevelItem(i)))
+            openList.push_back(item->parameter());
+    return CaseSummary(*knowledgeBase, QDateTime::currentDateTime(), openList, rankingStale_);
+}
+
+// Plain text for any program, HTML for an office program, which pastes it as a table.
+void CDiagnosisDlg::copyCaseSummary()
+{
+    const CaseSummary summary = caseSummary();
+    auto* data = new QMimeData;
+    data->setText(summary.plainText());
+    data->setHtml(summary.html());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void CDiagnosisDlg::saveCaseSummary()
+{
+    const CaseSummary summary = caseSummary(); // the case as it was when asked for
+    // In the documents folder, or at home where there is none (not where the program runs).
+    QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    if (!folder.exists())
+        folder = QDir::home();
+    const QString suggested = folder.filePath(QDateTime::currentDateTime().toString(
+        QStringLiteral("'sazetak-slucaja-'yyyy-MM-dd-HHmm'.txt'")));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Spremi sažetak slučaja"), suggested,
+                                     QStringLiteral("Tekstualne datoteke (*.txt);;Sve datoteke (*)"));
+    if (path.isEmpty())
+        return;
+    const QString error = writeTextFile(path, summary.plainText());
+    if (!error.isEmpty())
+        MessageBox(error, QStringLiteral("GREŠKA"), MessageIcon::None);
+}
+
+// The menu acts on the case, never on the item under it: no answer changes here.
+void CDiagnosisDlg::showCaseSummaryMenu(QTreeWidget* tree, const QPoint& position)
+{
+    QMenu menu(this);
+    QAction* copy = menu.addAction(QStringLiteral("Kopiraj sažetak slučaja"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutVisibleInContextMenu(true);
+    QAction* save = menu.addAction(QStringLiteral("Spremi sažetak slučaja..."));
+    QAction* chosen = menu.exec(tree->viewport()->mapToGlobal(position));
+    if (chosen == copy)
+        copyCaseSummary();
+    else if (chosen == save)
+        saveCaseSummary();
 }
 
 int CDiagnosisDlg::syndromeAnswerImage(AnswerCode answer) const
@@ -363,6 +447,7 @@ bool CDiagnosisDlg::cycleAnswerOf(QTreeWidgetItem* item)
     if (symptom < 0 || symptom >= knowledgeBase->symptomCount)
         return false;
     showAnswer(symptom, CycleAnswer(*knowledgeBase, symptom));
+    showRankingStale(true);
     return true;
 }
 
@@ -409,6 +494,10 @@ bool CDiagnosisDlg::eventFilter(QObject* watched, QEvent* event)
     } else if (event->type() == QEvent::KeyPress
                && (watched == syndromeTree || watched == symptomTree)) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            copyCaseSummary();
+            return true;
+        }
         const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
         if (plain && key->key() == Qt::Key_Space) {
             auto* tree = static_cast<QTreeWidget*>(watched);

@@ -13,6 +13,7 @@ class QTreeWidgetItem;
 
 namespace ordisan {
 
+class CaseSummary;
 class DiagnosisItem;
 class ItemTextCache;
 
@@ -21,8 +22,10 @@ class ItemTextCache;
 // symptoms whose answer is still unknown, the one most worth asking about first.
 // A double-click on a symptom (or Space on a selected one) cycles its answer and
 // changes the icon of every item of that symptom in both trees; nothing is
-// recomputed until "<<Rangiraj>>". "PR" and "RJ" open the overview and the dictionary
-// above it. The answers stay in the knowledge base when it closes.
+// recomputed until "<<Rangiraj>>", whose button shows meanwhile that the ranking is
+// out of date. "PR" and "RJ" open the overview and the dictionary above it. Ctrl+C
+// and the trees' context menu copy or save a summary of the case. The answers stay
+// in the knowledge base when it closes.
 class CDiagnosisDlg : public CDialog {
     Q_OBJECT
 public:
@@ -87,6 +90,13 @@ private:
     int symptomAnswerImage(AnswerCode answer) const;
     int bandImage(int percent) const;
 
+    // Bold "<<Rangiraj>>" with a tooltip while an answer has changed since the ranking.
+    void showRankingStale(bool stale);
+    CaseSummary caseSummary() const;
+    void copyCaseSummary();
+    void saveCaseSummary();
+    void showCaseSummaryMenu(QTreeWidget* tree, const QPoint& position);
+
     int addSymptomsOf(DiagnosisItem* syndrome, int i);
 
     // For one opening of the window: the converted and measured texts, the links of
@@ -97,6 +107,7 @@ private:
     std::unique_ptr<LinksBySyndrome> linksBySyndrome_;
     std::vector<DiagnosisItem*> syndromeItems_;
     std::vector<DiagnosisItem*> symptomItems_;
+    bool rankingStale_ = false;
 };
 
 } // namespace ordisan

@@ -1,5 +1,6 @@
 #include "diagnosis/item_text_cache.h"
 
+#include "engine/percent_text.h"
 #include "platform/text_codec.h"
 
 namespace ordisan {
@@ -64,7 +65,7 @@ ItemTextCache::Entry& ItemTextCache::prefixEntry(int percent)
     const bool kept = percent >= 0 && percent <= 100;
     Entry& entry = kept ? prefixes_[static_cast<std::size_t>(percent)] : (otherPrefix_ = Entry{});
     if (!entry.converted) {
-        entry.text = QStringLiteral("(%1%) - ").arg(percent);
+        entry.text = QString::fromLatin1(percentPrefix(percent));
         entry.converted = true;
     }
     return entry;

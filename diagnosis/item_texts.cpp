@@ -1,10 +1,10 @@
 #include "diagnosis/item_texts.h"
 
+#include "engine/percent_text.h"
 #include "platform/text_codec.h"
 
 #include <QStringList>
 
-#include <cstdio>
 #include <vector>
 
 namespace ordisan {
@@ -13,7 +13,6 @@ namespace {
 
 // The tooltip of a symptom shared by very many syndromes stays on the screen.
 constexpr int MAX_TOOLTIP_SYNDROMES = 15;
-constexpr int ITEM_TEXT_SIZE = 1000;
 
 } // namespace
 
@@ -55,9 +54,7 @@ QString meaningText(IconMeaning meaning)
 
 QString percentItemText(int percent, const char* name)
 {
-    char buffer[ITEM_TEXT_SIZE];
-    std::snprintf(buffer, sizeof buffer, "(%d%%) - %s", percent, name);
-    return fromCp1250(buffer);
+    return fromCp1250(percentText(percent, name));
 }
 
 QString syndromeToolTip(const KnowledgeBase& kb, int syndrome)

@@ -27,8 +27,8 @@ IconMeaning bandMeaning(ScoreBand band);
 // "prisutan", "visok rezultat (80 % i više)" …: what the icon says, in words.
 QString meaningText(IconMeaning meaning);
 
-// "(%d%%) - %s": a syndrome with its score or a symptom with its weight. Formatted
-// as bytes in the item buffer of 1000 characters, then converted.
+// "(%d%%) - %s": a syndrome with its score or a symptom with its weight, converted
+// from code page 1250.
 QString percentItemText(int percent, const char* name);
 
 // A syndrome item's tooltip: how many of its symptoms that apply to the patient are

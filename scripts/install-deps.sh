@@ -13,6 +13,7 @@ PACKAGES=(
   libgl-dev                        # Qt 6's CMake package asks for OpenGL headers
   fonts-dejavu-core                # the lettering inside the pictures
   fonts-crosextra-carlito          # the dialog font
+  xvfb xdotool xclip               # the walk under a virtual X server: keys, clipboard
   "$@"                             # what the calling script needs besides
 )
 

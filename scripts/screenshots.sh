@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Takes the screenshots in docs/screenshots/ under a virtual X server (Xvfb): the loader
 # while loading and at "Gotovo...", the main menu with a button held down, the About
-# box, the patient data dialog, and a diagnosis after a few answers and a re-rank. There is no window manager, so windows show without their frames.
+# box, the patient data dialog, a diagnosis after a few answers and a re-rank, and the
+# case summary's context menu. There is no window manager, so windows show without their
+# frames.
 # Needs xvfb, xdotool, x11-utils and imagemagick; builds the program if needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -168,6 +170,19 @@ xdotool key Right Down
 xdotool mousemove $((X + 320)) $((Y + 30))
 sleep 0.3
 import -window "$diagnosis" "$out/diagnosis.png"
+
+# 9. The case summary's context menu, after one more answer: "lavez" typed in the right
+# tree finds "lavežni kašalj", Space answers it, and "<<Rangiraj>>" turns bold. The menu
+# is a window of its own, so the screen is taken and cut to the dialog.
+xdotool key Tab
+xdotool type --delay 80 lavez
+xdotool key space
+xdotool mousemove $((X + 150)) $((Y + 380)) click 3
+sleep 0.5
+import -window root "$work/screen.png"
+convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$out/case-summary.png"
+xdotool key Escape
+sleep 0.2
 xdotool key Escape
 sleep 0.3
 

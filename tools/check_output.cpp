@@ -1,5 +1,6 @@
 #include "tools/check_output.h"
 
+#include "engine/percent_text.h"
 #include "engine/ranking_engine.h"
 #include "tools/text_encoding.h"
 
@@ -171,7 +172,7 @@ std::string messageLine(const ReportCall& call)
 
 std::string percentItem(float value, const char* name)
 {
-    return "(" + std::to_string(PercentOf(value)) + "%) - " + text(name);
+    return percentText(PercentOf(value), text(name));
 }
 
 void humanDiagnosis(std::string& out, const KnowledgeBase& kb)

@@ -1,0 +1,202 @@
+// The case summary: its text for a known case, its limits, the stale ranking shown on
+// "<<Rangiraj>>" and in the copied summary, and the file it is saved to.
+#include "diagnosis_fixture.h"
+
+#include "diagnosis/case_summary.h"
+#include "diagnosis/text_file.h"
+#include "engine/ranking_engine.h"
+#include "res/resource.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace ordisan;
+using namespace ordisan::test;
+
+namespace {
+
+const QDateTime WHEN(QDate(2026, 12, 7), QTime(10, 5));
+
+void rank(KnowledgeBase& kb)
+{
+    ComputeScoresAndWeights(kb);
+    SortSyndromes(kb);
+    SortSymptoms(kb);
+}
+
+// The right tree after a ranking: the unknown symptoms, highest weight first.
+std::vector<int> openAfterRanking(const KnowledgeBase& kb)
+{
+    std::vector<int> open;
+    for (int k = 0; k < kb.symptomCount; ++k)
+        if (kb.symptoms[kb.symptomOrder[k]].answer == ANSWER_UNKNOWN)
+            open.push_back(kb.symptomOrder[k]);
+    return open;
+}
+
+// The entries listed under `heading` in a plain-text summary.
+QStringList entriesUnder(const QString& summary, const QString& heading)
+{
+    QStringList entries;
+    const QStringList lines = summary.split(QLatin1Char('\n'));
+    for (qsizetype n = lines.indexOf(heading) + 1; n > 0 && lines.value(n).startsWith(u"  "); ++n)
+        entries.append(lines[n].mid(2));
+    return entries;
+}
+
+} // namespace
+
+class CaseSummaryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void summaryOfAKnownCase();
+    void summaryListsTenSyndromesAndFiveOpenSymptoms();
+    void rerankButtonShowsAStaleRanking_data();
+    void rerankButtonShowsAStaleRanking();
+    void savedWholeOrNotAtAll_data();
+    void savedWholeOrNotAtAll();
+};
+
+// A male patient: two female symptoms are absent by the ranking and not listed; one
+// answer changed after the ranking makes it stale.
+void CaseSummaryTest::summaryOfAKnownCase()
+{
+    auto kb = clinic(SEX_MALE);
+    kb->patientAge = 35;
+    ResetAnswers(*kb);
+    CycleAnswer(*kb, 0); // vrućica present
+    CycleAnswer(*kb, 2); // glavobolja present
+    CycleAnswer(*kb, 3);
+    CycleAnswer(*kb, 3); // mučnina absent
+    rank(*kb);
+    const std::vector<int> open = openAfterRanking(*kb);
+    CycleAnswer(*kb, 1); // kašalj present, after the ranking
+
+    const CaseSummary summary(*kb, WHEN, open, true);
+    QCOMPARE(summary.plainText(), u8("Ordisan – sažetak slučaja\n"
+                                     "Datum i vrijeme: 07.12.2026. 10:05\n"
+                                     "Starost: 35\n"
+                                     "Spol: muški\n"
+                                     "Prisutni simptomi:\n  vrućica\n  kašalj\n  glavobolja\n"
+                                     "Odsutni simptomi:\n  mučnina\n"
+                                     "Napomena: odgovori su promijenjeni nakon posljednjeg "
+                                     "rangiranja, pa rangiranje nije ažurno.\n"
+                                     "Sindromi (posljednje rangiranje):\n"
+                                     "  (83%) - Gripa\n  (50%) - Prostatitis\n  (33%) - Migrena\n"
+                                     "  (0%) - Trudnoća\n  (0%) - Ženski sindrom\n"
+                                     "Otvoreni simptomi:\n"
+                                     "  (50%) - otežano mokrenje\n  (50%) - đurđica na koži\n"));
+    QVERIFY(summary.html().contains(
+        u8("<tr><td valign=\"top\">Prisutni simptomi</td><td>vrućica<br>kašalj<br>glavobolja</td></tr>")));
+    QVERIFY(!CaseSummary(*kb, WHEN, open, false).plainText().contains(QStringLiteral("Napomena")));
+}
+
+void CaseSummaryTest::summaryListsTenSyndromesAndFiveOpenSymptoms()
+{
+    auto kb = longClinic(12);
+    ResetAnswers(*kb);
+    rank(*kb);
+    const QString text = CaseSummary(*kb, WHEN, openAfterRanking(*kb), false).plainText();
+    QCOMPARE(entriesUnder(text, QStringLiteral("Sindromi (posljednje rangiranje):")).size(), 10);
+    QCOMPARE(entriesUnder(text, QStringLiteral("Otvoreni simptomi:")).size(), 5);
+    QCOMPARE(entriesUnder(text, QStringLiteral("Prisutni simptomi:")), QStringList{u8("(nema)")});
+}
+
+enum class Answering { DoubleClickRight, SpaceRight, SpaceLeftChild, SpaceLeftSyndrome };
+
+void CaseSummaryTest::rerankButtonShowsAStaleRanking_data()
+{
+    QTest::addColumn<Answering>("how");
+    QTest::addColumn<bool>("stale");
+    QTest::newRow("double-click in the right tree") << Answering::DoubleClickRight << true;
+    QTest::newRow("Space in the right tree") << Answering::SpaceRight << true;
+    QTest::newRow("Space on a symptom in the left tree") << Answering::SpaceLeftChild << true;
+    QTest::newRow("Space on a syndrome: no answer") << Answering::SpaceLeftSyndrome << false;
+}
+
+void CaseSummaryTest::rerankButtonShowsAStaleRanking()
+{
+    QFETCH(Answering, how);
+    QFETCH(bool, stale);
+    auto kb = clinic(SEX_MALE);
+    OpenDiagnosisDlg dialog;
+    QVERIFY(dialog.open(kb.get()));
+    auto* button = dialog.GetDlgItem<QPushButton>(IDC_RERANK);
+    const auto copied = [&](QTreeWidget* tree) {
+        QTest::keyClick(tree, Qt::Key_C, Qt::ControlModifier);
+        return QGuiApplication::clipboard()->mimeData()->text();
+    };
+    const QString tip = QStringLiteral("Odgovori su promijenjeni: pritisnite <<Rangiraj>>");
+    const auto shownStale = [&] { return button->font().bold() && button->toolTip() == tip; };
+    QVERIFY(!shownStale());
+
+    QTreeWidget* tree = how == Answering::DoubleClickRight || how == Answering::SpaceRight
+        ? dialog.right() : dialog.left();
+    tree->setFocus();
+    tree->setCurrentItem(tree->topLevelItem(0)); // vrućica on the right, Gripa on the left
+    if (how == Answering::SpaceLeftChild) {
+        tree->topLevelItem(0)->setExpanded(true);
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0)); // vrućica
+    }
+    if (how == Answering::DoubleClickRight)
+        doubleClick(tree, tree->currentItem());
+    else
+        QTest::keyClick(tree, Qt::Key_Space);
+
+    QCOMPARE(shownStale(), stale);
+    QCOMPARE(button->text(), QStringLiteral("<<Rangiraj>>"));
+    const QString summary = copied(tree);
+    QCOMPARE(summary.contains(u8("Prisutni simptomi:\n  vrućica\n")), stale);
+    QCOMPARE(summary.contains(QStringLiteral("Napomena")), stale);
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->hasHtml());
+
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(!shownStale());
+    QVERIFY(!copied(dialog.right()).contains(QStringLiteral("Napomena")));
+}
+
+void CaseSummaryTest::savedWholeOrNotAtAll_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("a new file") << QStringLiteral("sazetak.txt") << true;
+    QTest::newRow("over an older file") << QStringLiteral("stari.txt") << true;
+    QTest::newRow("in a missing folder") << QStringLiteral("nema/sazetak.txt") << false;
+    QTest::newRow("over a folder") << QStringLiteral("mapa") << false;
+}
+
+void CaseSummaryTest::savedWholeOrNotAtAll()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, saved);
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("mapa")));
+    QFile older(folder.filePath(QStringLiteral("stari.txt")));
+    QVERIFY(older.open(QIODevice::WriteOnly) && older.write("staro, mnogo duže od novog") > 0);
+    older.close();
+
+    const QString text = u8("Prisutni simptomi:\n  vrućica, šum, žeđ\n");
+    const QString error = writeTextFile(folder.filePath(name), text);
+    QCOMPARE(error.isEmpty(), saved);
+    if (saved) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), text.toUtf8());
+    } else {
+        QVERIFY(error.startsWith(u8("Sažetak slučaja nije spremljen")));
+        QVERIFY(error.contains(QDir::toNativeSeparators(folder.filePath(name))));
+    }
+    // Nothing half-written is left beside the files the test made.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(),
+             name == QStringLiteral("sazetak.txt") ? 2 : 1);
+}
+
+QTEST_MAIN(CaseSummaryTest)
+#include "case_summary_test.moc"
