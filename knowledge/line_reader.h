@@ -43,6 +43,10 @@ public:
 private:
     enum class Fill { Filled, End, Error };
     Fill fillChunk(LoadReporter& reporter);
+    bool readLineBytes(int maxLength, LoadReporter& reporter);
+    static bool isPlain(int byte);
+    // Takes the plain bytes at the chunk position that fit the line; how many.
+    int takePlainRun(int maxLength);
     void takeByteForNumbering(unsigned char byte);
 
     FileAccess& files_;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
+#include <tuple>
 
 namespace ordisan::test {
 namespace {
@@ -81,16 +83,66 @@ TEST(SyndromeLoader, BuildsSyndromesSymptomsAndLinks)
     EXPECT_EQ(linksOf(kb), links);
 }
 
-TEST(SyndromeLoader, SharedAndRepeatedSymptoms)
+// What the loader must store for a file of symptom lines, worked out the plain way:
+// each line compared with every stored symptom, the first equal one taken.
+struct LiteralLoad {
+    std::vector<std::tuple<std::string, SexCode, LocationCode>> symptoms;
+    std::vector<std::pair<int, int>> links;
+    bool stopped = false;
+};
+
+void literalSymptomLine(LiteralLoad& load, const std::string& text, SexCode sex,
+                        LocationCode location, int syndrome)
 {
-    const Loaded loaded = loadSyndromes(
-        "Prvi\r\n O-T) mucnina\r\n O-T) mucnina\r\n O-G) vrucica\r\n"
-        "Drugi\r\n O-G) vrucica\r\n"
-        "Treci\r\n O-G) vrucica\r\n O-T) mucnina\r\n");
-    ASSERT_TRUE(loaded.result);
-    EXPECT_EQ(loaded.kb->symptomCount, 2);
-    const std::vector<std::pair<int, int>> links = {{0, 0}, {0, 0}, {1, 0}, {1, 1}, {1, 2}, {0, 2}};
-    EXPECT_EQ(linksOf(*loaded.kb), links);
+    int j = 0;
+    while (j < static_cast<int>(load.symptoms.size())
+           && load.symptoms[static_cast<std::size_t>(j)] != std::tuple(text, sex, location))
+        ++j;
+    const bool isNew = j == static_cast<int>(load.symptoms.size());
+    if ((isNew && j == MAX_SYMPTOMS) || load.links.size() == static_cast<std::size_t>(MAX_LINKS)) {
+        load.stopped = true;
+        return;
+    }
+    if (isNew)
+        load.symptoms.emplace_back(text, sex, location);
+    load.links.emplace_back(j, syndrome);
+}
+
+TEST(SyndromeLoader, FindsTheFirstEqualSymptomAsTheLiteralSearchDoes)
+{
+    std::mt19937 random(1250);
+    const auto upTo = [&](int n) { return std::uniform_int_distribution<int>(0, n)(random); };
+    for (int round = 0; round < 12; ++round) {
+        // Few distinct texts in early rounds (many repeats), enough in later ones to
+        // reach the capacities; letters of either case; texts that share prefixes.
+        const int texts = round < 6 ? 1 + upTo(40) : 900;
+        std::string file;
+        LiteralLoad expected;
+        int syndromes = 0;
+        for (int line = 0; line < 4000 && !expected.stopped; ++line) {
+            if (syndromes == 0 || upTo(7) == 0) {
+                file += "S" + std::to_string(syndromes++) + "\r\n";
+                continue;
+            }
+            const int sexIndex = upTo(5);
+            const int locationIndex = upTo(7);
+            const std::string text = upTo(9) == 0 ? "" : "bol " + std::to_string(upTo(texts - 1));
+            file += std::string(" ") + "MmZzOo"[sexIndex] + "-" + "GgTtUuOo"[locationIndex] + ") "
+                + text + "\r\n";
+            literalSymptomLine(expected, text, 1 + sexIndex / 2, 1 + locationIndex / 2,
+                               syndromes - 1);
+        }
+        const Loaded loaded = loadSyndromes(file);
+        EXPECT_EQ(loaded.result, !expected.stopped) << "round " << round;
+        const KnowledgeBase& kb = *loaded.kb;
+        ASSERT_EQ(kb.symptomCount, static_cast<int>(expected.symptoms.size())) << "round " << round;
+        for (int j = 0; j < kb.symptomCount; ++j)
+            ASSERT_EQ(std::tuple(std::string(kb.symptoms[j].text), kb.symptoms[j].sex,
+                                 kb.symptoms[j].location),
+                      expected.symptoms[static_cast<std::size_t>(j)])
+                << "round " << round << ", symptom " << j;
+        EXPECT_EQ(linksOf(kb), expected.links) << "round " << round;
+    }
 }
 
 TEST(SyndromeLoader, TextsThatDifferOnlyAfterANulAreOneSymptom)
