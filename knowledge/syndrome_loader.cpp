@@ -132,8 +132,7 @@ LineResult takeSymptomLine(KnowledgeBase& kb, SymptomIndex& index, const LineRea
 
 bool loadSyndromeFile(KnowledgeBase& kb, LineReader& reader, LoadReporter& reporter)
 {
-    FileAccess& files = reader.files();
-    detail::OpenedFile file;
+    detail::OpenedFile file(reader.files());
     const detail::OpenMessages messages{Message::SyndromeFileOpen, Message::SyndromeFileSeekEnd,
                                         Message::SyndromeFileSeekStart};
     if (!detail::openForReading(reader, SYNDROME_FILE_NAME, messages, reporter, file))
@@ -150,13 +149,10 @@ bool loadSyndromeFile(KnowledgeBase& kb, LineReader& reader, LoadReporter& repor
         const LineResult result = line[0] != BLANK
             ? takeSyndromeLine(kb, reader, file.size, reporter)
             : takeSymptomLine(kb, index, reader, reporter);
-        if (result == LineResult::Stop) {
-            files.close(file.stream);
+        if (result == LineResult::Stop)
             return false;
-        }
     }
 
-    files.close(file.stream);
     reporter.showProgress(100);
     reportCounts(kb, reporter);
     return true;
