@@ -48,9 +48,9 @@ TEST(SecondRead, AfterAReadErrorLeavesOutTheLineThatWasBeingRead)
     ASSERT_TRUE(result);
     ASSERT_EQ(kb->syndromeCount, 1);
 
-    LoadExtent extent{BytesRead{true, file.bytes, true}, 0};
+    LoadExtent extent{true, file.bytes, true, 0};
     EXPECT_EQ(places(syndromeFileWarnings(*kb, extent)), Places{});
-    extent.read.readFailed = false;
+    extent.readFailed = false;
     EXPECT_EQ(places(syndromeFileWarnings(*kb, extent)), Places{"4:slash"})
         << "without the error the last line is a line";
 }
@@ -62,7 +62,7 @@ TEST(SecondRead, LooksAtTheStopLineForWhatTheReaderRemovedButNotAsStored)
     bool result = true;
     const auto kb = loaded(file, result);
     ASSERT_FALSE(result);
-    const LoadExtent extent{BytesRead{true, file.bytes, false}, 3};
+    const LoadExtent extent{true, file.bytes, false, 3};
     EXPECT_EQ(places(syndromeFileWarnings(*kb, extent)), Places{"3:slash"});
 }
 
