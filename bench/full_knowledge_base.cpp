@@ -3,7 +3,7 @@
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
 #include "tools/load_record.h"
-#include "tools/memory_file_access.h"
+#include "memory_file_access.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,10 +45,10 @@ FullKnowledgeFiles makeFullKnowledgeFiles()
     return files;
 }
 
-void serveFull(tools::MemoryFileAccess& access, const FullKnowledgeFiles& files)
+void serveFull(test::MemoryFileAccess& access, const FullKnowledgeFiles& files)
 {
-    access.setFile(SYNDROME_FILE_NAME, tools::MemoryFile{files.syndromes});
-    access.setFile(DICTIONARY_FILE_NAME, tools::MemoryFile{files.dictionary});
+    access.setFile(SYNDROME_FILE_NAME, test::MemoryFile{files.syndromes});
+    access.setFile(DICTIONARY_FILE_NAME, test::MemoryFile{files.dictionary});
 }
 
 void loadFull(KnowledgeBase& kb, FileAccess& access)
@@ -65,7 +65,7 @@ void loadFull(KnowledgeBase& kb, FileAccess& access)
 
 void loadFull(KnowledgeBase& kb, const FullKnowledgeFiles& files)
 {
-    tools::MemoryFileAccess access;
+    test::MemoryFileAccess access;
     serveFull(access, files);
     loadFull(kb, access);
 }

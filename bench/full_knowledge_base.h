@@ -2,7 +2,7 @@
 
 #include "knowledge/file_access.h"
 #include "knowledge/knowledge_base.h"
-#include "tools/memory_file_access.h"
+#include "memory_file_access.h"
 
 #include <string>
 
@@ -22,6 +22,6 @@ FullKnowledgeFiles makeFullKnowledgeFiles();
 void loadFull(KnowledgeBase& kb, const FullKnowledgeFiles& files);
 // The same from an access that already serves them (see serveFull).
 void loadFull(KnowledgeBase& kb, FileAccess& access);
-void serveFull(tools::MemoryFileAccess& access, const FullKnowledgeFiles& files);
+void serveFull(test::MemoryFileAccess& access, const FullKnowledgeFiles& files);
 
 } // namespace ordisan::bench

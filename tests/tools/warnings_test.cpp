@@ -3,7 +3,7 @@
 
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
-#include "tools/memory_file_access.h"
+#include "memory_file_access.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,9 @@
 namespace ordisan::tools {
 
 namespace {
+
+using test::MemoryFile;
+using test::MemoryFileAccess;
 
 std::vector<std::string> places(const std::vector<Warning>& warnings)
 {

@@ -1,4 +1,4 @@
-#include "tools/memory_file_access.h"
+#include "memory_file_access.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace ordisan::tools {
+namespace ordisan::test {
 
 namespace {
 
@@ -16,8 +16,6 @@ std::FILE* handleOf(void* stream)
 }
 
 } // namespace
-
-MemoryFileAccess::~MemoryFileAccess() = default;
 
 void MemoryFileAccess::setFile(const std::string& name, MemoryFile file)
 {
@@ -124,4 +122,4 @@ void MemoryFileAccess::release(char* block)
     delete[] block;
 }
 
-} // namespace ordisan::tools
+} // namespace ordisan::test

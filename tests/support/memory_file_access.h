@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace ordisan::tools {
+namespace ordisan::test {
 
 // One data file served from memory, with the failures it should show.
 struct MemoryFile {
@@ -22,13 +22,12 @@ struct MemoryFile {
     std::int64_t readErrorAt = -1;
 };
 
-// Serves the loaders' data files from memory: no disk I/O, and any single operation
-// can be made to fail. A stream handed out is an opaque handle to one of our own
-// stream objects; it is never dereferenced as a FILE.
-class MemoryFileAccess : public FileAccess {
+// The failing file access of every suite, the fuzzer and the benchmarks: serves the
+// loaders' data files from memory, no disk I/O, and any single operation can be made
+// to fail. A stream handed out is an opaque handle to one of our own stream objects;
+// it is never dereferenced as a FILE.
+class MemoryFileAccess final : public FileAccess {
 public:
-    MemoryFileAccess() = default;
-    ~MemoryFileAccess() override;
 
     void setFile(const std::string& name, MemoryFile file);
     void setFailAllocation(bool fail) { failAllocation_ = fail; }
@@ -63,4 +62,4 @@ private:
     int heldBlocks_ = 0;
 };
 
-} // namespace ordisan::tools
+} // namespace ordisan::test
