@@ -81,40 +81,6 @@ TEST(RankingEngine, ScoresOfTheWorkedExamples)
     EXPECT_EQ(kb.symptoms[a].weight, 2.0f / 3.0f);
 }
 
-TEST(RankingEngine, WeightIsTheBestScoreOtherThanAHalf)
-{
-    const struct {
-        std::vector<float> scores;
-        float weight;
-    } cases[] = {
-        {{0.5f, 0.3f}, 0.3f}, {{0.5f, 0.0f}, 0.5f}, {{0.75f, 0.5f}, 0.75f}, {{}, 0.5f},
-        {{0.0f, 0.0f}, 0.5f}, {{0.2f, 0.9f, 0.5f}, 0.9f},
-    };
-    for (const auto& c : cases) {
-        // Each syndrome has the absent symptom j and 19 own symptoms, of which
-        // score × 20 are present: so it scores exactly the given value.
-        KnowledgeBaseBuilder b;
-        const int j = b.symptom();
-        for (const float score : c.scores) {
-            const int i = b.syndrome();
-            b.link(i, j);
-            const int present = static_cast<int>(score * 20.0f + 0.5f);
-            for (int k = 0; k < 19; ++k) {
-                const int s = b.symptom();
-                b.link(i, s);
-                b.kb().symptoms[s].answer = k < present ? ANSWER_PRESENT : ANSWER_ABSENT;
-            }
-        }
-        KnowledgeBase& kb = b.kb();
-        kb.symptoms[j].answer = ANSWER_ABSENT;
-        kb.patientSex = SEX_MALE;
-        ComputeScoresAndWeights(kb);
-        for (int i = 0; i < kb.syndromeCount; ++i)
-            ASSERT_EQ(kb.syndromes[i].score, c.scores[i]);
-        EXPECT_EQ(kb.symptoms[j].weight, c.weight) << c.scores.size() << " scores";
-    }
-}
-
 TEST(RankingEngine, ExchangeSortKeepsItsTieBehaviour)
 {
     KnowledgeBaseBuilder b;

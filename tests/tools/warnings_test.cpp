@@ -69,13 +69,6 @@ TEST(SecondRead, LooksAtTheStopLineForWhatTheReaderRemovedButNotAsStored)
     EXPECT_EQ(places(syndromeFileWarnings(*kb, extent)), Places{"3:slash"});
 }
 
-TEST(SecondRead, FindsNothingInAFileThatWasNotOpened)
-{
-    const auto kb = std::make_unique<KnowledgeBase>();
-    EXPECT_TRUE(syndromeFileWarnings(*kb, LoadExtent{}).empty());
-    EXPECT_TRUE(dictionaryFileWarnings(*kb, LoadExtent{}).empty());
-}
-
 } // namespace
 
 } // namespace ordisan::tools
