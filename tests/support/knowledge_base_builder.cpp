@@ -10,39 +10,30 @@ template <std::size_t N>
 void copy(char (&field)[N], const char* text)
 {
     std::strncpy(field, text, N - 1);
-    field[N - 1] = '\0';
 }
 
 } // namespace
 
 int KnowledgeBaseBuilder::syndrome(const char* name)
 {
-    const int i = kb_->syndromeCount++;
-    copy(kb_->syndromes[i].name, name);
-    return i;
+    copy(kb_->syndromes[kb_->syndromeCount].name, name);
+    return kb_->syndromeCount++;
 }
 
 int KnowledgeBaseBuilder::symptom(const char* text, SexCode sex, LocationCode location)
 {
-    const int j = kb_->symptomCount++;
-    SymptomRecord& s = kb_->symptoms[j];
+    SymptomRecord& s = kb_->symptoms[kb_->symptomCount];
     copy(s.text, text);
     s.sex = sex;
     s.location = location;
-    return j;
-}
-
-void KnowledgeBaseBuilder::link(int syndrome, int symptom)
-{
-    kb_->links[kb_->linkCount++] = SymptomLink{symptom, syndrome};
+    return kb_->symptomCount++;
 }
 
 int KnowledgeBaseBuilder::word(const char* term, const char* explanation)
 {
-    const int w = kb_->wordCount++;
-    copy(kb_->words[w].term, term);
-    copy(kb_->words[w].explanation, explanation);
-    return w;
+    copy(kb_->words[kb_->wordCount].term, term);
+    copy(kb_->words[kb_->wordCount].explanation, explanation);
+    return kb_->wordCount++;
 }
 
 KnowledgeBaseBuilder& KnowledgeBaseBuilder::patient(SexCode sex)

@@ -10,11 +10,9 @@ namespace ordisan::test {
 // are code page 1250 bytes, cut to their field.
 class KnowledgeBaseBuilder final {
 public:
-    KnowledgeBaseBuilder() : kb_(std::make_unique<KnowledgeBase>()) {}
-
     int syndrome(const char* name = "");
     int symptom(const char* text = "", SexCode sex = SEX_BOTH, LocationCode location = LOC_OTHER);
-    void link(int syndrome, int symptom);
+    void link(int syndrome, int symptom) { kb_->links[kb_->linkCount++] = SymptomLink{symptom, syndrome}; }
     int word(const char* term, const char* explanation = "");
     // The patient a diagnosis is for.
     KnowledgeBaseBuilder& patient(SexCode sex);
@@ -23,7 +21,7 @@ public:
     std::unique_ptr<KnowledgeBase> take() { return std::move(kb_); }
 
 private:
-    std::unique_ptr<KnowledgeBase> kb_;
+    std::unique_ptr<KnowledgeBase> kb_ = std::make_unique<KnowledgeBase>();
 };
 
 } // namespace ordisan::test
