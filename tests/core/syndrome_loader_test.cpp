@@ -252,52 +252,45 @@ TEST(SyndromeLoader, ReaderMessageEndsTheFileWithoutFailingTheLoad)
 TEST(Loaders, FileFailuresLeaveTheRecordUntouchedAndCloseTheFile)
 {
     const struct {
-        const char* file;
-        void (*arrange)(MemoryFile&);
+        bool dictionary;
+        bool MemoryFile::*fails; // null: the chunk's allocation fails
         std::string message;
     } rows[] = {
-        {SYNDROME_FILE_NAME, [](MemoryFile& f) { f.failOpen = true; },
-         messageCall("Ne mogu otvoriti datoteku podaci.cxt")},
-        {SYNDROME_FILE_NAME, [](MemoryFile& f) { f.failSeekEnd = true; },
-         messageCall("Ne mogu se pozicionirati na kraj datoteke podaci.cxt")},
-        {SYNDROME_FILE_NAME, [](MemoryFile& f) { f.failTell = true; },
-         messageCall("Ne mogu se pozicionirati na kraj datoteke podaci.cxt")},
-        {SYNDROME_FILE_NAME, [](MemoryFile& f) { f.failSeekStart = true; },
-         messageCall("Ne mogu se pozicionirati na početak datoteke podaci.cxt")},
-        {SYNDROME_FILE_NAME, nullptr, messageCall("Ne mogu alocirati buffer!")},
-        {DICTIONARY_FILE_NAME, [](MemoryFile& f) { f.failOpen = true; },
-         messageCall("Ne mogu otvoriti datoteku rjecnik.cxt", "GRESKA")},
-        {DICTIONARY_FILE_NAME, [](MemoryFile& f) { f.failTell = true; },
-         messageCall("Ne mogu se pozicionirati na kraj datoteke rjecnik.cxt")},
-        {DICTIONARY_FILE_NAME, [](MemoryFile& f) { f.failSeekStart = true; },
-         messageCall("Ne mogu se pozicionirati na početak datoteke rjecnik.cxt")},
+        {false, &MemoryFile::failOpen, "Ne mogu otvoriti datoteku podaci.cxt"},
+        {false, &MemoryFile::failSeekEnd, "Ne mogu se pozicionirati na kraj datoteke podaci.cxt"},
+        {false, &MemoryFile::failTell, "Ne mogu se pozicionirati na kraj datoteke podaci.cxt"},
+        {false, &MemoryFile::failSeekStart, "Ne mogu se pozicionirati na početak datoteke podaci.cxt"},
+        {false, nullptr, "Ne mogu alocirati buffer!"},
+        {true, &MemoryFile::failOpen, "Ne mogu otvoriti datoteku rjecnik.cxt"},
+        {true, &MemoryFile::failTell, "Ne mogu se pozicionirati na kraj datoteke rjecnik.cxt"},
+        {true, &MemoryFile::failSeekStart, "Ne mogu se pozicionirati na početak datoteke rjecnik.cxt"},
     };
     for (const auto& row : rows) {
-        MemoryFile syndromes{"S\r\n O-T) x\r\n"};
-        MemoryFile words{"A\r\n b\r\n"};
-        const bool dictionary = row.file == DICTIONARY_FILE_NAME;
-        if (row.arrange)
-            row.arrange(dictionary ? words : syndromes);
-        MemoryFileAccess files;
-        files.setFile(SYNDROME_FILE_NAME, syndromes);
-        files.setFile(DICTIONARY_FILE_NAME, words);
-        files.setFailAllocation(!row.arrange);
+        MemoryFile files[2] = {MemoryFile{"S\r\n O-T) x\r\n"}, MemoryFile{"A\r\n b\r\n"}};
+        if (row.fails)
+            files[row.dictionary].*row.fails = true;
+        MemoryFileAccess access;
+        access.setFile(SYNDROME_FILE_NAME, files[0]);
+        access.setFile(DICTIONARY_FILE_NAME, files[1]);
+        access.setFailAllocation(row.fails == nullptr);
         auto kb = std::make_unique<KnowledgeBase>();
-        kb->syndromeCount = 7;
-        kb->wordCount = 3;
+        kb->syndromeCount = kb->wordCount = 7;
         RecordingReporter reporter;
         {
-            LineReader reader(files);
-            EXPECT_EQ(loadSyndromeFile(*kb, reader, reporter), dictionary) << row.message;
-            if (dictionary) {
+            LineReader reader(access);
+            const bool loaded = loadSyndromeFile(*kb, reader, reporter);
+            EXPECT_EQ(loaded, row.dictionary) << row.message;
+            if (loaded) {
                 reporter.calls.clear();
                 EXPECT_FALSE(loadDictionaryFile(*kb, reader, reporter));
             }
         }
-        EXPECT_EQ(reporter.calls, std::vector<std::string>{row.message});
-        EXPECT_EQ(dictionary ? kb->wordCount : kb->syndromeCount, dictionary ? 3 : 7);
-        EXPECT_EQ(files.openStreams(), 0);
-        EXPECT_EQ(files.heldBlocks(), 0);
+        const bool plain = row.dictionary && row.fails == &MemoryFile::failOpen; // its own caption
+        EXPECT_EQ(reporter.calls,
+                  std::vector<std::string>{messageCall(row.message, plain ? "GRESKA" : "GREŠKA")});
+        EXPECT_EQ(row.dictionary ? kb->wordCount : kb->syndromeCount, 7);
+        EXPECT_EQ(access.openStreams(), 0);
+        EXPECT_EQ(access.heldBlocks(), 0);
     }
 }
 

@@ -111,22 +111,6 @@ TEST(CheckJson, ReportsABadSymptomLineThatStopsTheSyndromeFile)
     EXPECT_EQ(result.err, "");
 }
 
-TEST(CheckJson, DecodesTheBytesCodePage1250LeavesUndefinedAsTheirOwnCodePoints)
-{
-    DataFolder folder;
-    folder.write("podaci.cxt", "S\x81\x83\x88\x90\x98\x80\x8A\r\n O-O) x\r\n");
-    folder.write("rjecnik.cxt", "");
-
-    const CheckResult result = runCheck({"--json", folder.path()});
-
-    // U+0081 … U+0098 as UTF-8, then € and Š.
-    EXPECT_NE(result.out.find("\"syndromes\":[\"S\xC2\x81\xC2\x83\xC2\x88\xC2\x90\xC2\x98"
-                              "\xE2\x82\xAC\xC5\xA0\"]"),
-              std::string::npos)
-        << result.out;
-    EXPECT_EQ(result.status, 0);
-}
-
 TEST(CheckHuman, PrintsCountsMessagesWarningsAndTheDiagnosisScreen)
 {
     DataFolder folder;
