@@ -58,17 +58,6 @@ TEST(SecondRead, AfterAReadErrorLeavesOutTheLineThatWasBeingRead)
         << "without the error the last line is a line";
 }
 
-TEST(SecondRead, LooksAtTheStopLineForWhatTheReaderRemovedButNotAsStored)
-{
-    // Line 3 is refused (no marker); its slash was still removed by the reader.
-    MemoryFile file{"A\n O-G) x\n Q/G) y\n O-G) z/w\n"};
-    bool result = true;
-    const auto kb = loaded(file, result);
-    ASSERT_FALSE(result);
-    const LoadExtent extent{true, file.bytes, false, 3};
-    EXPECT_EQ(places(syndromeFileWarnings(*kb, extent)), Places{"3:slash"});
-}
-
 } // namespace
 
 } // namespace ordisan::tools
