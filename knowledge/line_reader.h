@@ -15,7 +15,7 @@ inline constexpr int MAX_EXPRESSION_LENGTH = 500;
 // Turns an open data file into logical lines: line breaks (CR LF, CR, LF) and '/'
 // comments removed, empty lines never returned, physical lines numbered, bytes
 // counted for progress. Reads in CHUNK_SIZE pieces into one buffer kept across files.
-class LineReader {
+class LineReader final {
 public:
     // Reads and allocates through `files`, which must outlive the reader.
     explicit LineReader(FileAccess& files);

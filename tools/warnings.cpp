@@ -76,7 +76,7 @@ struct ReturnedLine {
     bool stored;        // false for the line the load stopped on
 };
 
-class Collector {
+class Collector final {
 public:
     Collector(DataFile file, std::vector<Warning>& out) : file_(file), out_(out) {}
     void add(WarningKind kind, int line, std::string text)
