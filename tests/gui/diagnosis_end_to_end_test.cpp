@@ -31,11 +31,12 @@ using namespace ordisan::test;
 
 namespace {
 
+// As a user does: waits for "Ok" and presses it.
 void finishLoading(CLoaderDlg* loader)
 {
-    loader->FireTimer(CLoaderDlg::TIMER_START);
-    for (int tick = 0; tick < 5; ++tick)
-        loader->FireTimer(CLoaderDlg::TIMER_COUNTDOWN);
+    QWidget* ok = loader->GetDlgItem(IDC_LOADER_OK);
+    QTRY_VERIFY(ok->isEnabled());
+    QTest::mouseClick(ok, Qt::LeftButton);
 }
 
 // Clicks "Dijagnosticiranje" once the watcher's tick is over, so that the watcher
@@ -68,7 +69,7 @@ QString join(const QList<int>& indexes)
 
 } // namespace
 
-class DiagnosisEndToEndTest : public QObject {
+class DiagnosisEndToEndTest final : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();

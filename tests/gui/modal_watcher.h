@@ -1,5 +1,10 @@
+// Driving what a user would wait for: the modal windows a test's code opens, and the
+// ticks of a dialog's window timers.
 #pragma once
 
+#include "platform/timer_source.h"
+
+#include <QHash>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -36,6 +41,27 @@ private:
 
     QTimer timer_;
     QList<QPointer<QWidget>> seen_;
+};
+
+// Window timers that tick only when the test says so, named by their period.
+class ManualTimers final : public TimerSource {
+public:
+    // Timers of this period cannot be set, as when the system has none left.
+    int refusedPeriod = 0;
+
+    int startTimer(int milliseconds, std::function<void()> tick) override;
+    void stopTimer(int handle) override;
+    // One tick of the running timer of that period; false when none runs.
+    bool tick(int milliseconds);
+    bool running(int milliseconds) const;
+
+private:
+    struct Timer {
+        int milliseconds;
+        std::function<void()> tick;
+    };
+    QHash<int, Timer> timers_;
+    int lastHandle_ = 0;
 };
 
 } // namespace ordisan::test
