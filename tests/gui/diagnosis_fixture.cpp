@@ -101,7 +101,7 @@ int whileShown(CDialog& dialog, const std::function<int()>& run, const std::func
     QTimer::singleShot(0, &dialog, [&] {
         look();
         if (dialog.isVisible())
-            dialog.EndDialog(IDCANCEL);
+            dialog.EndDialog(LEFT_OPEN);
     });
     return run();
 }

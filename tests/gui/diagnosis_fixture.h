@@ -51,7 +51,8 @@ inline QString u8(const char* text)
 }
 
 // Runs `run` (a dialog's RunModal or DoModal); once the dialog is up, `look` sees it.
-// A dialog that `look` left open is then cancelled. Returns what `run` returned.
+// A dialog that `look` left open is then ended with LEFT_OPEN. Returns what `run` did.
+inline constexpr int LEFT_OPEN = -2;
 int whileShown(CDialog& dialog, const std::function<int()>& run, const std::function<void()>& look);
 
 // The diagnosis dialog opened as RunModal opens it, without the modal loop.

@@ -1,12 +1,8 @@
 // What every dialog gets from CDialog: how its modal loop ends (Enter, Esc, the close
-// box, a disabled button), where the focus starts, who owns it, its timers, and that
-// every text of every template fits its control.
-#include "modal_watcher.h"
-
+// box, a disabled button), and that every text of every template fits its control.
 #include "platform/control_factory.h"
 #include "platform/dialog.h"
 #include "platform/group_frame.h"
-#include "platform/window_owner.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 
@@ -15,9 +11,9 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace ordisan;
-using namespace ordisan::test;
 
 namespace {
 
@@ -46,11 +42,10 @@ constexpr ControlTemplate DISABLED_ROWS[] = {
 };
 constexpr DialogTemplate DISABLED_TEMPLATE{9003, "Iskljuceno", 200, 60, 0, DISABLED_ROWS};
 
-// Ends with the id of any command of its own; records timer ticks.
+// Ends with the id of any command of its own.
 class CommandDialog final : public CDialog {
 public:
     using CDialog::CDialog;
-    QList<int> ticks;
 
 protected:
     bool OnCommand(int id) override
@@ -61,7 +56,6 @@ protected:
         }
         return CDialog::OnCommand(id);
     }
-    void OnTimer(int id) override { ticks.append(id); }
 };
 
 } // namespace
@@ -69,11 +63,8 @@ protected:
 class DialogTest final : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { setMainWindow(nullptr); }
     void howTheLoopEnds_data();
     void howTheLoopEnds();
-    void focusAndOwner();
-    void timersStopWhenKilledOrDestroyed();
     void textsFit_data();
     void textsFit();
 };
@@ -114,51 +105,6 @@ void DialogTest::howTheLoopEnds()
     });
     dialog.DoModal();
     QCOMPARE(ended, result);
-}
-
-// The focus skips a disabled first tab stop; a dialog opened without a parent
-// belongs to the main window, and while one runs, to the one that runs.
-void DialogTest::focusAndOwner()
-{
-    CDialog mainWindow(&MAIN_MENU_TEMPLATE);
-    setMainWindow(&mainWindow);
-    CDialog first(&DISABLED_TEMPLATE);
-    QWidget* focus = nullptr;
-    QWidget* ownerOfNested = nullptr;
-    QTimer::singleShot(0, &first, [&] {
-        focus = first.focusWidget();
-        CDialog nested(&ABOUT_BOX_TEMPLATE);
-        nested.Create();
-        ownerOfNested = nested.parentWidget();
-        first.EndDialog(IDOK);
-    });
-    QCOMPARE(first.DoModal(), IDOK);
-    QCOMPARE(focus, first.GetDlgItem(ID_EDIT));
-    QCOMPARE(first.parentWidget(), &mainWindow);
-    QCOMPARE(ownerOfNested, &first);
-}
-
-void DialogTest::timersStopWhenKilledOrDestroyed()
-{
-    CommandDialog dialog(&DEFAULT_TEMPLATE);
-    dialog.Create();
-    QCOMPARE(dialog.SetTimer(8, 1), 8); // Qt's own timers reach OnTimer
-    QTRY_VERIFY(dialog.ticks.contains(8));
-    QVERIFY(dialog.KillTimer(8));
-    QVERIFY(!dialog.KillTimer(8));
-
-    ManualTimers timers;
-    dialog.setTimerSource(&timers);
-    dialog.ticks.clear();
-    QCOMPARE(dialog.SetTimer(7, 250), 7);
-    dialog.SetTimer(7, 300); // setting it again restarts it
-    QVERIFY(!timers.running(250) && timers.tick(300));
-    QCOMPARE(dialog.ticks, QList<int>{7});
-    dialog.SetTimer(1, 200);
-    dialog.DestroyWindow();
-    QVERIFY(!timers.running(200) && !timers.running(300));
-    timers.refusedPeriod = 100;
-    QCOMPARE(dialog.SetTimer(3, 100), 0);
 }
 
 void DialogTest::textsFit_data()
