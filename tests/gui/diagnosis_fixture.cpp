@@ -157,17 +157,6 @@ QStringList topTexts(const QTreeWidget* tree)
     return texts;
 }
 
-QTreeWidgetItem* topItem(const QTreeWidget* tree, const QString& text)
-{
-    const QList<QTreeWidgetItem*> found = tree->findItems(text, Qt::MatchExactly);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
-QList<QTreeWidgetItem*> itemsNamed(const QTreeWidget* tree, const QString& text)
-{
-    return tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-}
-
 void doubleClickAt(QTreeWidget* tree, const QPoint& position)
 {
     QWidget* viewport = tree->viewport();

@@ -72,9 +72,6 @@ int shownIcon(const QTreeWidgetItem* item);
 // With `icons`, each line ends in " =N", N the icon it shows among them.
 QStringList treeLines(const QTreeWidget* tree, const QList<int>& icons = {});
 QStringList topTexts(const QTreeWidget* tree);
-QTreeWidgetItem* topItem(const QTreeWidget* tree, const QString& text);
-// Every item, children included, whose text is `text`.
-QList<QTreeWidgetItem*> itemsNamed(const QTreeWidget* tree, const QString& text);
 
 // A double-click as the window system delivers it, at `position` in the viewport.
 void doubleClickAt(QTreeWidget* tree, const QPoint& position);

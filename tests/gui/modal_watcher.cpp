@@ -38,33 +38,16 @@ int ManualTimers::startTimer(int milliseconds, std::function<void()> tick)
 {
     if (milliseconds == refusedPeriod)
         return 0;
-    timers_.insert(++lastHandle_, Timer{milliseconds, std::move(tick)});
-    return lastHandle_;
-}
-
-void ManualTimers::stopTimer(int handle)
-{
-    timers_.remove(handle);
+    timers_.insert(milliseconds, std::move(tick));
+    return milliseconds;
 }
 
 bool ManualTimers::tick(int milliseconds)
 {
-    for (auto it = timers_.cbegin(); it != timers_.cend(); ++it) {
-        if (it->milliseconds == milliseconds) {
-            const auto tick = it->tick; // the handler may stop its own timer
-            tick();
-            return true;
-        }
-    }
-    return false;
-}
-
-bool ManualTimers::running(int milliseconds) const
-{
-    for (const Timer& timer : timers_)
-        if (timer.milliseconds == milliseconds)
-            return true;
-    return false;
+    const auto tick = timers_.value(milliseconds); // a copy: the handler may stop its timer
+    if (tick)
+        tick();
+    return bool(tick);
 }
 
 } // namespace ordisan::test

@@ -43,25 +43,21 @@ private:
     QList<QPointer<QWidget>> seen_;
 };
 
-// Window timers that tick only when the test says so, named by their period.
+// Window timers that tick only when the test says so, one per period; the period is
+// the timer's handle.
 class ManualTimers final : public TimerSource {
 public:
     // Timers of this period cannot be set, as when the system has none left.
     int refusedPeriod = 0;
 
     int startTimer(int milliseconds, std::function<void()> tick) override;
-    void stopTimer(int handle) override;
+    void stopTimer(int handle) override { timers_.remove(handle); }
     // One tick of the running timer of that period; false when none runs.
     bool tick(int milliseconds);
-    bool running(int milliseconds) const;
+    bool running(int milliseconds) const { return timers_.contains(milliseconds); }
 
 private:
-    struct Timer {
-        int milliseconds;
-        std::function<void()> tick;
-    };
-    QHash<int, Timer> timers_;
-    int lastHandle_ = 0;
+    QHash<int, std::function<void()>> timers_;
 };
 
 } // namespace ordisan::test
