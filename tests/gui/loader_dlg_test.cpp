@@ -42,10 +42,9 @@ struct Start {
 
     Start(const QByteArray& syndromes, const QByteArray& dictionary)
     {
-        if (!syndromes.isNull())
-            folder.write("podaci.cxt", syndromes);
-        if (!dictionary.isNull())
-            folder.write("rjecnik.cxt", dictionary);
+        for (const auto& [name, bytes] : {std::pair{"podaci.cxt", syndromes}, {"rjecnik.cxt", dictionary}})
+            if (!bytes.isNull())
+                folder.write(name, bytes);
         dialog.setTimerSource(&timers);
     }
     int run(const std::function<void()>& look)
@@ -178,10 +177,8 @@ void LoaderDlgTest::messageDuringTheLoad()
     });
     QCOMPARE(watcher.messages.size(), 1);
     const MessageRecord& message = watcher.messages[0];
-    QCOMPARE(message.text, text);
-    QCOMPARE(message.caption, caption);
-    QCOMPARE(message.owner, &start.dialog);
-    QCOMPARE(message.buttonCount, 1);
+    QCOMPARE(QStringList({message.text, message.caption}), QStringList({text, caption}));
+    QVERIFY(message.owner == &start.dialog && message.buttonCount == 1);
     seen << "kb syndromes=" + QString::number(start.kb->syndromeCount) << "kb words=" + QString::number(start.kb->wordCount)
          << (message.icon == QMessageBox::Critical ? "icon=critical" : "icon=none");
     for (const QString& line : after)

@@ -1,12 +1,11 @@
 // The dictionary tree: the 31 letters, which entry stands under which letter and how,
-// pictures and item data, the longest entry, and keys and placement.
+// pictures and item data, the longest entry, and placement.
 #include "diagnosis_fixture.h"
 
 #include "platform/window_owner.h"
 #include "res/resource.h"
 #include "views/dictionary_dlg.h"
 
-#include <QApplication>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
@@ -45,7 +44,7 @@ private slots:
     void lettersAndEntries();
     void entryGoesUnder_data();
     void entryGoesUnder();
-    void longestEntryAndKeys();
+    void longestEntryCentred();
 };
 
 // All 31 letters, each with the letter picture; entries as "term - explanation" with
@@ -99,40 +98,29 @@ void DictionaryTest::entryGoesUnder()
     QCOMPARE(lines[lines.indexOf(entries[0]) - 1].section(' ', 0, 0), letter);
 }
 
-// The longest entry, 151 characters, is shown whole; the dialog is centred on the
-// screen, not over its owner; Tab goes from "Izlazak" to the tree, where Enter still
-// closes it.
-void DictionaryTest::longestEntryAndKeys()
+// The longest entry, 151 characters, is shown whole: the column is as wide as the
+// text and the tree scrolls sideways to its end. The dictionary is centred on the
+// screen, not over its owner.
+void DictionaryTest::longestEntryCentred()
 {
     KnowledgeBaseBuilder b;
-    const QByteArray term = "W" + QByteArray(TERM_SIZE - 3, 'w') + "T";
-    const QByteArray explanation = QByteArray(EXPLANATION_SIZE - 2, 'm') + "!";
-    b.word(term.constData(), explanation.constData());
+    b.word(("W" + std::string(TERM_SIZE - 3, 'w') + "T").c_str(), (std::string(EXPLANATION_SIZE - 2, 'm') + "!").c_str());
     QWidget owner;
     owner.setGeometry(10, 10, 641, 479);
     owner.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&owner));
     setMainWindow(&owner);
     QStringList seen;
     shownFor(b, [&](QTreeWidget* tree) {
         QTreeWidgetItem* entry = tree->topLevelItem(LETTERS.indexOf("W"))->child(0);
-        seen << QString::number(entry->text(0).size());
         entry->parent()->setExpanded(true);
         QTRY_VERIFY(tree->horizontalScrollBar()->maximum() > 0);
         tree->horizontalScrollBar()->setValue(tree->horizontalScrollBar()->maximum());
-        seen << QString::number(tree->visualItemRect(entry).right() <= tree->viewport()->width() + 1);
-        QWidget* dialog = tree->window();
-        seen << QString::number((dialog->frameGeometry().center() - owner.screen()->availableGeometry().center()).manhattanLength() <= 6);
-        QApplication::setActiveWindow(dialog);
-        QTRY_VERIFY(QApplication::focusWidget());
-        seen << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        seen << QApplication::focusWidget()->objectName();
-        QTest::keyClick(tree, Qt::Key_Return);
-        seen << QString::number(dialog->isVisible());
+        const QPoint centre = tree->window()->frameGeometry().center();
+        seen << QString::number(entry->text(0).size()) << QString::number(tree->visualItemRect(entry).right() <= tree->viewport()->width() + 1)
+             << QString::number((centre - owner.screen()->availableGeometry().center()).manhattanLength() <= 6);
     });
     setMainWindow(nullptr);
-    QCOMPARE(seen, QStringList({"151", "1", "1", "IDOK", QString::number(IDC_TREE), "0"}));
+    QCOMPARE(seen, QStringList({"151", "1", "1"}));
 }
 
 QTEST_MAIN(DictionaryTest)

@@ -1,5 +1,5 @@
 // The overview tree: what a user sees of the knowledge base, with pictures and item
-// data, long texts, and the keys and placement of the dialog.
+// data, and the keys and placement of the dialog.
 #include "diagnosis_fixture.h"
 
 #include "platform/window_owner.h"
@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -36,7 +35,6 @@ class OverviewTest final : public QObject {
     Q_OBJECT
 private slots:
     void showsTheKnowledgeBase();
-    void longTextsAreShownWhole();
     void keysAndPlace_data();
     void keysAndPlace();
 };
@@ -77,28 +75,6 @@ void OverviewTest::showsTheKnowledgeBase()
     QVERIFY(!indicatorOnEmpty);
     QCOMPARE(kb->syndromeOrder[0], alfa);
     QCOMPARE(kb->symptoms[prvi].answer, ANSWER_PRESENT);
-}
-
-// A text of 255 characters, in a collapsed branch too: the column is as wide as the
-// longest shown text and the tree scrolls sideways to its end.
-void OverviewTest::longTextsAreShownWhole()
-{
-    KnowledgeBaseBuilder b;
-    const QByteArray longest = "Kraj" + QByteArray(NAME_SIZE - 9, 'm') + "KRAJ";
-    b.link(b.syndrome("Kratko"), b.symptom(longest.constData()));
-    COverviewDlg dialog;
-    whileShown(dialog, [&] { return dialog.RunModal(b.get()); }, [&] {
-        auto* tree = dialog.GetDlgItem<QTreeWidget>(IDC_TREE);
-        QTreeWidgetItem* child = tree->topLevelItem(0)->child(0);
-        QCOMPARE(child->text(0), QString::fromLatin1(longest));
-        tree->topLevelItem(0)->setExpanded(true);
-        const int needed = 2 * tree->indentation() + tree->iconSize().width() + tree->fontMetrics().horizontalAdvance(child->text(0));
-        QTRY_VERIFY(tree->columnWidth(0) >= needed);
-        tree->horizontalScrollBar()->setValue(tree->horizontalScrollBar()->maximum());
-        QVERIFY(tree->visualItemRect(child).right() <= tree->viewport()->width() + 1);
-        tree->topLevelItem(0)->setExpanded(false);
-        QTRY_COMPARE(tree->horizontalScrollBar()->maximum(), 0);
-    });
 }
 
 void OverviewTest::keysAndPlace_data()
