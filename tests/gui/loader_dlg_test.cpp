@@ -67,7 +67,6 @@ private slots:
     void closing();
     void messageDuringTheLoad_data();
     void messageDuringTheLoad();
-    void reportsArePaintedDuringTheLoad();
     void withoutATimer_data();
     void withoutATimer();
 };
@@ -183,35 +182,6 @@ void LoaderDlgTest::messageDuringTheLoad()
          << (message.icon == QMessageBox::Critical ? "icon=critical" : "icon=none");
     for (const QString& line : after)
         QVERIFY2(seen.contains(line), qPrintable(line + " not in " + seen.join(", ")));
-}
-
-// The load keeps the event loop waiting: only an immediate repaint puts each report on
-// the screen, so every count reported must have been painted.
-void LoaderDlgTest::reportsArePaintedDuringTheLoad()
-{
-    Start start(syndromeFile(40), dictionaryFile(20));
-    struct Painted final : QObject {
-        QStringList texts;
-        bool eventFilter(QObject* watched, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint)
-                texts.append(watched->property(watched->inherits("QProgressBar") ? "value" : "text").toString());
-            return false;
-        }
-    } syndromes, words, progress;
-    start.run([&] {
-        QVERIFY(QTest::qWaitForWindowExposed(&start.dialog));
-        start.dialog.GetDlgItem(IDC_SYNDROME_COUNT)->installEventFilter(&syndromes);
-        start.dialog.GetDlgItem(IDC_WORD_COUNT)->installEventFilter(&words);
-        start.dialog.GetDlgItem(IDC_PROGRESS)->installEventFilter(&progress);
-        start.timers.tick(START);
-    });
-    for (int n = 5; n <= 40; n += 5)
-        QVERIFY2(syndromes.texts.contains(QString::number(n)), qPrintable(syndromes.texts.join(',')));
-    for (int n = 5; n <= 20; n += 5)
-        QVERIFY2(words.texts.contains(QString::number(n)), qPrintable(words.texts.join(',')));
-    // 100 at the end of the syndromes, 96 the dictionary's last report before its end.
-    QVERIFY2(progress.texts.contains("100") && progress.texts.contains("96"), qPrintable(progress.texts.join(',')));
 }
 
 void LoaderDlgTest::withoutATimer_data()
