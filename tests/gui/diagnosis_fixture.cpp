@@ -134,11 +134,12 @@ int shownIcon(const QTreeWidgetItem* item)
     return shownIcon(item, diagnosisIcons());
 }
 
-QStringList treeLines(const QTreeWidget* tree, const QList<int>& icons)
+QStringList treeLines(const QTreeWidget* tree, const QList<int>& icons, bool itemData)
 {
     QStringList lines;
-    const auto line = [&icons](const QTreeWidgetItem* item, const char* indent) {
-        return indent + item->text(0) + (icons.isEmpty() ? QString() : QStringLiteral(" =%1").arg(shownIcon(item, icons)));
+    const auto line = [&](const QTreeWidgetItem* item, const char* indent) {
+        return indent + item->text(0) + (icons.isEmpty() ? QString() : QStringLiteral(" =%1").arg(shownIcon(item, icons)))
+            + (itemData ? QStringLiteral(" #%1").arg(item->data(0, Qt::UserRole).toInt()) : QString());
     };
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* top = tree->topLevelItem(i);

@@ -69,8 +69,9 @@ int shownIcon(const QTreeWidgetItem* item, const QList<int>& among);
 QList<int> diagnosisIcons();
 int shownIcon(const QTreeWidgetItem* item);
 // The tree as lines: each top-level text, each child's text indented by two blanks.
-// With `icons`, each line ends in " =N", N the icon it shows among them.
-QStringList treeLines(const QTreeWidget* tree, const QList<int>& icons = {});
+// With `icons`, each line ends in " =N", N the icon it shows among them; with
+// `itemData`, in " #N", N the item's data.
+QStringList treeLines(const QTreeWidget* tree, const QList<int>& icons = {}, bool itemData = false);
 QStringList topTexts(const QTreeWidget* tree);
 
 // A double-click as the window system delivers it, at `position` in the viewport.

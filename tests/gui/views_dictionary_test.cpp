@@ -26,10 +26,7 @@ QStringList shownFor(KnowledgeBaseBuilder& b, const std::function<void(QTreeWidg
     QStringList lines;
     whileShown(dialog, [&] { return dialog.RunModal(b.get()); }, [&] {
         auto* tree = dialog.GetDlgItem<QTreeWidget>(IDC_TREE);
-        lines = treeLines(tree, {IDI_LETTER, IDI_WORD});
-        int row = 0;
-        for (QTreeWidgetItemIterator it(tree); *it; ++it, ++row)
-            lines[row] += QStringLiteral(" #%1").arg((*it)->data(0, Qt::UserRole).toInt());
+        lines = treeLines(tree, {IDI_LETTER, IDI_WORD}, true);
         if (look)
             look(tree);
     });

@@ -19,16 +19,6 @@ namespace {
 
 const QList<int> PICTURES{IDI_SYNDROME, IDI_HEAD, IDI_TRUNK, IDI_LIMBS, IDI_OTHER};
 
-// Each line: text, picture, item data; children indented.
-QStringList linesOf(const QTreeWidget* tree)
-{
-    QStringList lines = treeLines(tree, PICTURES);
-    int row = 0;
-    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it, ++row)
-        lines[row] += QStringLiteral(" #%1").arg((*it)->data(0, Qt::UserRole).toInt());
-    return lines;
-}
-
 } // namespace
 
 class OverviewTest final : public QObject {
@@ -62,7 +52,7 @@ void OverviewTest::showsTheKnowledgeBase()
     bool indicatorOnEmpty = true;
     whileShown(dialog, [&] { return dialog.RunModal(kb); }, [&] {
         auto* tree = dialog.GetDlgItem<QTreeWidget>(IDC_TREE);
-        lines = linesOf(tree);
+        lines = treeLines(tree, PICTURES, true);
         indicatorOnEmpty = tree->topLevelItem(2)->childIndicatorPolicy() != QTreeWidgetItem::DontShowIndicatorWhenChildless;
     });
     const QString s = QString::number(IDI_SYNDROME), h = QString::number(IDI_HEAD), t = QString::number(IDI_TRUNK),
