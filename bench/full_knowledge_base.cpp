@@ -3,7 +3,7 @@
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
 #include "tools/load_record.h"
-#include "tools/memory_file_access.h"
+#include "memory_file_access.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,11 +45,14 @@ FullKnowledgeFiles makeFullKnowledgeFiles()
     return files;
 }
 
-void loadFull(KnowledgeBase& kb, const FullKnowledgeFiles& files)
+void serveFull(test::MemoryFileAccess& access, const FullKnowledgeFiles& files)
 {
-    tools::MemoryFileAccess access;
-    access.setFile(SYNDROME_FILE_NAME, tools::MemoryFile{files.syndromes});
-    access.setFile(DICTIONARY_FILE_NAME, tools::MemoryFile{files.dictionary});
+    access.setFile(SYNDROME_FILE_NAME, test::MemoryFile{files.syndromes});
+    access.setFile(DICTIONARY_FILE_NAME, test::MemoryFile{files.dictionary});
+}
+
+void loadFull(KnowledgeBase& kb, FileAccess& access)
+{
     LineReader reader(access);
     tools::NullReporter quiet;
     const bool loaded = loadSyndromeFile(kb, reader, quiet) && loadDictionaryFile(kb, reader, quiet);
@@ -58,6 +61,13 @@ void loadFull(KnowledgeBase& kb, const FullKnowledgeFiles& files)
         std::fprintf(stderr, "the full knowledge base did not load full\n");
         std::abort();
     }
+}
+
+void loadFull(KnowledgeBase& kb, const FullKnowledgeFiles& files)
+{
+    test::MemoryFileAccess access;
+    serveFull(access, files);
+    loadFull(kb, access);
 }
 
 } // namespace ordisan::bench

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "knowledge/file_access.h"
 #include "knowledge/knowledge_base.h"
+#include "memory_file_access.h"
 
 #include <string>
 
@@ -18,5 +20,8 @@ FullKnowledgeFiles makeFullKnowledgeFiles();
 // Loads both files from memory with the program's loaders; aborts unless every table
 // ends up full.
 void loadFull(KnowledgeBase& kb, const FullKnowledgeFiles& files);
+// The same from an access that already serves them (see serveFull).
+void loadFull(KnowledgeBase& kb, FileAccess& access);
+void serveFull(test::MemoryFileAccess& access, const FullKnowledgeFiles& files);
 
 } // namespace ordisan::bench

@@ -2,7 +2,7 @@
 // the same re-rank with the literal passes: one link scan per syndrome and per symptom.
 #include "bench/full_knowledge_base.h"
 
-#include "engine/literal_ranking.h"
+#include "literal_ranking.h"
 #include "engine/ranking_engine.h"
 
 #include <benchmark/benchmark.h>

@@ -15,7 +15,7 @@ namespace ordisan {
 class DiagnosisItem final : public QTreeWidgetItem {
 public:
     static constexpr int TYPE = QTreeWidgetItem::UserType + 1;
-    static constexpr int SYNDROME_PARAMETER = 10000;
+    static constexpr int SYNDROME_PARAMETER = ITEM_PARAMETER_BASE;
 
     enum class Kind {
         Syndrome,       // left tree, top level

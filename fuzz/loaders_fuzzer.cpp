@@ -1,29 +1,25 @@
-// libFuzzer target: arbitrary bytes as the two data files (the same bytes for both, or
-// split between them, or one file missing), now and then with a failing open, seek,
-// tell, allocation or read; then the ranking engine on whatever loaded, with a random
-// sex and random answers. Besides the sanitizers it checks what must hold after any
-// load: counts and links within bounds, every stream closed and the chunk released,
-// orders that are permutations, and the one-scan ranking equal to the literal passes.
-#include "engine/literal_ranking.h"
+// libFuzzer target: arbitrary bytes as the two data files (the same bytes for both, split
+// between them, or one missing), now and then with a failing open, seek, tell,
+// allocation or read; then the tool's second read and the ranking engine on whatever
+// loaded. Besides the sanitizers it checks what must hold after any load: counts and
+// links in bounds, no symptom without a link, every stream closed and the chunk
+// released, orders that are permutations, and the fast ranking equal to the literal one.
 #include "engine/ranking_engine.h"
-#include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
+#include "literal_ranking.h"
+#include "memory_file_access.h"
 #include "tools/load_record.h"
-#include "tools/memory_file_access.h"
 #include "tools/warnings.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdint>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <random>
-#include <string>
-#include <vector>
 
 using namespace ordisan;
-using namespace ordisan::tools;
 
 namespace {
 
@@ -33,11 +29,10 @@ void require(bool condition)
         std::abort();
 }
 
-// Faults are drawn for about one input in sixteen so that most runs read files.
-MemoryFile withFaults(std::string bytes, std::uint16_t faults)
+// Faults for about one input in sixteen, so that most runs read whole files.
+test::MemoryFile withFaults(std::string bytes, std::uint16_t faults)
 {
-    MemoryFile file;
-    file.bytes = std::move(bytes);
+    test::MemoryFile file{std::move(bytes)};
     if ((faults & 0xF) != 0xF)
         return file;
     file.failOpen = faults & 0x10;
@@ -49,92 +44,26 @@ MemoryFile withFaults(std::string bytes, std::uint16_t faults)
     return file;
 }
 
-void checkRecord(const KnowledgeBase& kb)
+// A permutation of 0 … n-1.
+void requirePermutation(const std::int32_t* order, int n)
 {
-    require(kb.syndromeCount >= 0 && kb.syndromeCount <= MAX_SYNDROMES);
-    require(kb.symptomCount >= 0 && kb.symptomCount <= MAX_SYMPTOMS);
-    require(kb.linkCount >= 0 && kb.linkCount <= MAX_LINKS);
-    require(kb.wordCount >= 0 && kb.wordCount <= MAX_WORDS);
-    for (int l = 0; l < kb.linkCount; ++l) {
-        require(kb.links[l].symptom >= 0 && kb.links[l].symptom < kb.symptomCount);
-        require(kb.links[l].syndrome >= 0 && kb.links[l].syndrome < kb.syndromeCount);
-    }
-    // No symptom without a link.
-    std::vector<bool> linked(static_cast<std::size_t>(kb.symptomCount));
-    for (int l = 0; l < kb.linkCount; ++l)
-        linked[static_cast<std::size_t>(kb.links[l].symptom)] = true;
-    for (const bool l : linked)
-        require(l);
-    for (int i = 0; i < kb.syndromeCount; ++i)
-        require(std::memchr(kb.syndromes[i].name, '\0', NAME_SIZE) != nullptr);
-    for (int w = 0; w < kb.wordCount; ++w) {
-        require(std::memchr(kb.words[w].term, '\0', TERM_SIZE) != nullptr);
-        require(std::memchr(kb.words[w].explanation, '\0', EXPLANATION_SIZE) != nullptr);
-    }
+    std::vector<std::int32_t> sorted(order, order + n);
+    std::sort(sorted.begin(), sorted.end());
+    for (int k = 0; k < n; ++k)
+        require(sorted[static_cast<std::size_t>(k)] == k);
 }
 
-void checkOrder(const std::int32_t* order, int n)
+// The tool's second read of the same bytes must cope with whatever the loader took.
+void secondRead(const KnowledgeBase& kb, const test::MemoryFile& file, bool opened, int stop,
+                bool dictionary)
 {
-    std::vector<bool> seen(static_cast<std::size_t>(n));
-    for (int k = 0; k < n; ++k) {
-        require(order[k] >= 0 && order[k] < n && !seen[static_cast<std::size_t>(order[k])]);
-        seen[static_cast<std::size_t>(order[k])] = true;
-    }
-}
-
-void rankAndCheck(KnowledgeBase& kb, KnowledgeBase& literal, SexCode sex, std::uint32_t seed)
-{
-    kb.patientSex = sex;
-    ResetAnswers(kb);
-    std::minstd_rand random(seed);
-    for (int j = 0; j < kb.symptomCount; ++j)
-        kb.symptoms[j].answer = static_cast<AnswerCode>(random() % 4); // 0 as loaded, or 1..3
-    std::memcpy(&literal, &kb, sizeof kb);
-
-    ComputeScoresAndWeights(kb);
-    SortSyndromes(kb);
-    SortSymptoms(kb);
-    ComputeScoresAndWeightsLiteral(literal);
-
-    for (int i = 0; i < kb.syndromeCount; ++i) {
-        const float score = kb.syndromes[i].score;
-        require(std::memcmp(&score, &literal.syndromes[i].score, sizeof score) == 0);
-        require(score >= 0.0f && score <= 1.0f);
-        const int percent = PercentOf(score);
-        require(percent >= 0 && percent <= 100);
-        ScoreBandOf(percent);
-    }
-    for (int j = 0; j < kb.symptomCount; ++j) {
-        const float weight = kb.symptoms[j].weight;
-        require(std::memcmp(&weight, &literal.symptoms[j].weight, sizeof weight) == 0);
-        require(kb.symptoms[j].answer == literal.symptoms[j].answer);
-        require(weight >= 0.0f && weight <= 1.0f);
-    }
-    checkOrder(kb.syndromeOrder, kb.syndromeCount);
-    checkOrder(kb.symptomOrder, kb.symptomCount);
-    for (int k = 0; k + 1 < kb.syndromeCount; ++k)
-        require(!(kb.syndromes[kb.syndromeOrder[k + 1]].score
-                  > kb.syndromes[kb.syndromeOrder[k]].score));
-    for (int k = 0; k + 1 < kb.symptomCount; ++k)
-        require(!(kb.symptoms[kb.symptomOrder[k + 1]].weight
-                  > kb.symptoms[kb.symptomOrder[k]].weight));
-}
-
-// The tool's second read of the same bytes must cope with whatever the loaders took.
-void findWarnings(const KnowledgeBase& kb, const MemoryFile& file, bool opened, int stopLine,
-                  bool dictionary)
-{
-    LoadExtent extent;
-    extent.read.opened = opened;
-    extent.read.bytes = file.bytes;
+    tools::LoadExtent extent{opened, file.bytes, false, stop};
     if (file.readErrorAt >= 0 && static_cast<std::size_t>(file.readErrorAt) <= file.bytes.size()) {
-        extent.read.bytes.resize(static_cast<std::size_t>(file.readErrorAt));
-        extent.read.readFailed = true;
+        extent.bytes = extent.bytes.substr(0, static_cast<std::size_t>(file.readErrorAt));
+        extent.readFailed = true;
     }
-    extent.stopLine = stopLine;
-    const auto warnings =
-        dictionary ? dictionaryFileWarnings(kb, extent) : syndromeFileWarnings(kb, extent);
-    for (const Warning& w : warnings)
+    for (const tools::Warning& w : dictionary ? tools::dictionaryFileWarnings(kb, extent)
+                                              : tools::syndromeFileWarnings(kb, extent))
         require(w.line >= 1);
 }
 
@@ -153,59 +82,65 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SexCode sex = input.ConsumeBool() ? SEX_MALE : SEX_FEMALE;
     const auto seed = input.ConsumeIntegral<std::uint32_t>();
     const std::string bytes = input.ConsumeRemainingBytesAsString();
+    const std::size_t split = layout == 1 ? seed % (bytes.size() + 1) : 0;
 
-    std::string syndromeBytes = bytes;
-    std::string dictionaryBytes = bytes;
-    if (layout == 1) {
-        const std::size_t split = seed % (bytes.size() + 1);
-        syndromeBytes = bytes.substr(0, split);
-        dictionaryBytes = bytes.substr(split);
-    }
-    MemoryFileAccess files;
-    const MemoryFile syndromeFile = withFaults(syndromeBytes, faults);
-    const MemoryFile dictionaryFile = withFaults(dictionaryBytes, dictionaryFaults);
+    const test::MemoryFile syndromeFile = withFaults(layout == 1 ? bytes.substr(0, split) : bytes, faults);
+    const test::MemoryFile wordFile = withFaults(bytes.substr(split), dictionaryFaults);
+    test::MemoryFileAccess files;
     if (layout != 3)
         files.setFile(SYNDROME_FILE_NAME, syndromeFile);
     if (layout != 2)
-        files.setFile(DICTIONARY_FILE_NAME, dictionaryFile);
+        files.setFile(DICTIONARY_FILE_NAME, wordFile);
     files.setFailAllocation((faults & 0xF) == 0xF && (faults & 0xE00) == 0xE00);
 
     bool syndromesLoaded = false;
-    bool dictionaryLoaded = false;
-    int syndromeStop = 0;
-    int dictionaryStop = 0;
+    int stops[2] = {};
     {
         LineReader reader(files);
-        RecordingReporter reporter(reader);
+        tools::RecordingReporter reporter(reader);
         syndromesLoaded = loadSyndromeFile(*kb, reader, reporter);
+        stops[0] = syndromesLoaded ? 0 : reporter.lastMessageLine();
+        require(syndromesLoaded || reporter.anyMessage());
+        if (syndromesLoaded) {
+            reporter.setFile(tools::DataFile::Dictionary);
+            const bool wordsLoaded = loadDictionaryFile(*kb, reader, reporter);
+            require(!wordsLoaded || !reader.holdsChunk());
+            stops[1] = wordsLoaded ? 0 : reporter.lastMessageLine();
+        }
         require(files.openStreams() == 0);
-        if (!syndromesLoaded) {
-            require(reporter.anyMessage());
-            syndromeStop = reporter.lastMessageLine();
-        } else {
-            reporter.setFile(DataFile::Dictionary);
-            const std::size_t before = reporter.calls().size();
-            dictionaryLoaded = loadDictionaryFile(*kb, reader, reporter);
-            require(files.openStreams() == 0);
-            if (dictionaryLoaded)
-                require(!reader.holdsChunk());
-            else
-                require(reporter.calls().size() > before);
-            dictionaryStop = dictionaryLoaded ? 0 : reporter.lastMessageLine();
-        }
-        for (const ReportCall& call : reporter.calls()) {
-            if (call.kind == ReportCall::Kind::Progress)
-                require(call.values[0] >= 0 && call.values[0] <= 100);
-        }
     }
     require(files.heldBlocks() == 0);
-    checkRecord(*kb);
+    require(kb->syndromeCount <= MAX_SYNDROMES && kb->symptomCount <= MAX_SYMPTOMS
+            && kb->linkCount <= MAX_LINKS && kb->wordCount <= MAX_WORDS);
+    std::vector<bool> linked(static_cast<std::size_t>(kb->symptomCount));
+    for (int l = 0; l < kb->linkCount; ++l) {
+        const SymptomLink link = kb->links[l];
+        require(link.symptom >= 0 && link.symptom < kb->symptomCount);
+        require(link.syndrome >= 0 && link.syndrome < kb->syndromeCount);
+        linked[static_cast<std::size_t>(link.symptom)] = true;
+    }
+    for (const bool l : linked)
+        require(l);
 
-    findWarnings(*kb, syndromeFile, layout != 3 && !syndromeFile.failOpen, syndromeStop, false);
+    secondRead(*kb, syndromeFile, layout != 3 && !syndromeFile.failOpen, stops[0], false);
     if (syndromesLoaded)
-        findWarnings(*kb, dictionaryFile, layout != 2 && !dictionaryFile.failOpen,
-                     dictionaryStop, true);
+        secondRead(*kb, wordFile, layout != 2 && !wordFile.failOpen, stops[1], true);
 
-    rankAndCheck(*kb, *literal, sex, seed);
+    // A diagnosis with random answers, ranked both ways.
+    kb->patientSex = sex;
+    ResetAnswers(*kb);
+    std::minstd_rand random(seed);
+    for (int j = 0; j < kb->symptomCount; ++j)
+        kb->symptoms[j].answer = static_cast<AnswerCode>(random() % 4);
+    std::memcpy(static_cast<void*>(literal.get()), kb.get(), sizeof *kb);
+    ComputeScoresAndWeights(*kb);
+    ComputeScoresAndWeightsLiteral(*literal);
+    require(std::memcmp(kb.get(), literal.get(), sizeof *kb) == 0);
+    SortSyndromes(*kb);
+    SortSymptoms(*kb);
+    requirePermutation(kb->syndromeOrder, kb->syndromeCount);
+    requirePermutation(kb->symptomOrder, kb->symptomCount);
+    for (int k = 0; k + 1 < kb->syndromeCount; ++k)
+        require(!(kb->syndromes[kb->syndromeOrder[k + 1]].score > kb->syndromes[kb->syndromeOrder[k]].score));
     return 0;
 }

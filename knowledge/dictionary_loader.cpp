@@ -53,8 +53,7 @@ LineResult takeExplanationLine(KnowledgeBase& kb, const LineReader& reader, Load
 
 bool loadDictionaryFile(KnowledgeBase& kb, LineReader& reader, LoadReporter& reporter)
 {
-    FileAccess& files = reader.files();
-    detail::OpenedFile file;
+    detail::OpenedFile file(reader.files());
     const detail::OpenMessages messages{Message::DictionaryFileOpen, Message::DictionaryFileSeekEnd,
                                         Message::DictionaryFileSeekStart};
     if (!detail::openForReading(reader, DICTIONARY_FILE_NAME, messages, reporter, file))
@@ -76,13 +75,10 @@ bool loadDictionaryFile(KnowledgeBase& kb, LineReader& reader, LoadReporter& rep
                 result = takeExplanationLine(kb, reader, reporter);
             state = State::ExpectingTerm;
         }
-        if (result == LineResult::Stop) {
-            files.close(file.stream);
+        if (result == LineResult::Stop)
             return false;
-        }
     }
 
-    files.close(file.stream);
     reader.releaseChunk();
     reporter.showProgress(0);
     reporter.showWordCount(kb.wordCount);

@@ -12,6 +12,11 @@ inline constexpr int MAX_SYMPTOMS = 2000;
 inline constexpr int MAX_LINKS = 3000;
 inline constexpr int MAX_WORDS = 1000;
 
+// Above every symptom index; the trees' item parameters build on it (a symptom item
+// of the overview holds it plus its index, a syndrome item of the diagnosis holds it).
+inline constexpr int ITEM_PARAMETER_BASE = 10000;
+static_assert(ITEM_PARAMETER_BASE >= MAX_SYMPTOMS);
+
 // Widths of the text arrays, terminating NUL included.
 inline constexpr int NAME_SIZE = 256;
 inline constexpr int TERM_SIZE = 50;

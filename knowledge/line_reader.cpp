@@ -2,6 +2,8 @@
 
 #include "knowledge/messages.h"
 
+#include <algorithm>
+#include <array>
 #include <climits>
 #include <cstring>
 
@@ -11,6 +13,13 @@ namespace {
 constexpr unsigned char LF = 0x0A;
 constexpr unsigned char CR = 0x0D;
 constexpr unsigned char SLASH = 0x2F;
+
+constexpr std::array<bool, 256> PLAIN_BYTES = [] {
+    std::array<bool, 256> plain{};
+    plain.fill(true);
+    plain[LF] = plain[CR] = plain[SLASH] = false;
+    return plain;
+}();
 } // namespace
 
 LineReader::LineReader(FileAccess& files) : files_(files) {}
@@ -86,9 +95,43 @@ LineReader::Fill LineReader::fillChunk(LoadReporter& reporter)
     return Fill::Filled;
 }
 
+// Bytes that end no line, start no comment and, after one of their own kind, number
+// no line: the reader takes whole runs of them at once.
+bool LineReader::isPlain(int byte)
+{
+    return byte >= 0 && PLAIN_BYTES[static_cast<std::size_t>(byte)];
+}
+
+int LineReader::takePlainRun(int maxLength)
+{
+    const int room = std::min(LINE_BUFFER_SIZE, maxLength + 1) - 1 - lineLength_;
+    const char* run = chunkPosition_;
+    const char* end = run + (inComment_ ? chunkRemaining_ : std::min(chunkRemaining_, room));
+    while (run < end && PLAIN_BYTES[static_cast<unsigned char>(*run)])
+        ++run;
+    const auto count = static_cast<std::int32_t>(run - chunkPosition_);
+    if (count == 0)
+        return 0;
+    if (!inComment_) {
+        std::memcpy(line_ + lineLength_, chunkPosition_, static_cast<std::size_t>(count));
+        lineLength_ += count;
+    }
+    previousByte_ = static_cast<unsigned char>(run[-1]);
+    chunkPosition_ = run;
+    chunkRemaining_ -= count;
+    bytesConsumed_ += count;
+    return count;
+}
+
 bool LineReader::readLine(int maxLength, LoadReporter& reporter)
 {
-    std::memset(line_, 0, sizeof line_);
+    const bool got = readLineBytes(maxLength, reporter);
+    line_[lineLength_] = '\0';
+    return got;
+}
+
+bool LineReader::readLineBytes(int maxLength, LoadReporter& reporter)
+{
     lineLength_ = 0;
     inComment_ = false;
     bool sawSlash = false;
@@ -111,6 +154,9 @@ bool LineReader::readLine(int maxLength, LoadReporter& reporter)
             pendingBreak = false;
             inComment_ = false;
         }
+
+        if (isPlain(previousByte_) && takePlainRun(maxLength) > 0)
+            continue;
 
         const auto byte = static_cast<unsigned char>(*chunkPosition_++);
         --chunkRemaining_;
@@ -135,7 +181,6 @@ bool LineReader::readLine(int maxLength, LoadReporter& reporter)
 
         if (lineLength_ == LINE_BUFFER_SIZE) {
             lineLength_ = LINE_BUFFER_SIZE - 1;
-            line_[lineLength_] = '\0';
             reportLineMessage(reporter, Message::LineTooLongForBuffer, lineNumber_);
             return false;
         }

@@ -15,7 +15,7 @@ inline constexpr int MAX_EXPRESSION_LENGTH = 500;
 // Turns an open data file into logical lines: line breaks (CR LF, CR, LF) and '/'
 // comments removed, empty lines never returned, physical lines numbered, bytes
 // counted for progress. Reads in CHUNK_SIZE pieces into one buffer kept across files.
-class LineReader {
+class LineReader final {
 public:
     // Reads and allocates through `files`, which must outlive the reader.
     explicit LineReader(FileAccess& files);
@@ -43,6 +43,10 @@ public:
 private:
     enum class Fill { Filled, End, Error };
     Fill fillChunk(LoadReporter& reporter);
+    bool readLineBytes(int maxLength, LoadReporter& reporter);
+    static bool isPlain(int byte);
+    // Takes the plain bytes at the chunk position that fit the line; how many.
+    int takePlainRun(int maxLength);
     void takeByteForNumbering(unsigned char byte);
 
     FileAccess& files_;

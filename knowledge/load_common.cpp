@@ -52,18 +52,15 @@ bool openForReading(LineReader& reader, const char* name, const OpenMessages& me
     if (files.seek(opened.stream, 0, SEEK_END) == 0)
         opened.size = files.tell(opened.stream);
     if (opened.size < 0) {
-        files.close(opened.stream);
         reportMessage(reporter, messages.seekEnd);
         return false;
     }
     if (files.seek(opened.stream, 0, SEEK_SET) != 0) {
-        files.close(opened.stream);
         reportMessage(reporter, messages.seekStart);
         return false;
     }
     // The syndrome file obtains the chunk; the dictionary normally finds it there.
     if (!reader.allocateChunk()) {
-        files.close(opened.stream);
         reportMessage(reporter, Message::ChunkAllocation);
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "knowledge/file_access.h"
 #include "knowledge/line_reader.h"
 #include "knowledge/messages.h"
 
@@ -8,9 +9,24 @@
 
 namespace ordisan::detail {
 
-struct OpenedFile {
+// A data file opened for a load, closed through its FileAccess when the load ends,
+// on whichever path it ends.
+class OpenedFile final {
+public:
+    explicit OpenedFile(FileAccess& files) : files_(files) {}
+    ~OpenedFile()
+    {
+        if (stream != nullptr)
+            files_.close(stream);
+    }
+    OpenedFile(const OpenedFile&) = delete;
+    OpenedFile& operator=(const OpenedFile&) = delete;
+
     std::FILE* stream = nullptr;
     std::int64_t size = 0;
+
+private:
+    FileAccess& files_;
 };
 
 struct OpenMessages {
@@ -20,8 +36,7 @@ struct OpenMessages {
 };
 
 // Opens a data file of the reader's folder, measures its size, makes sure the reader
-// holds its chunk and attaches the file to it, reporting the first failure. On
-// success the caller must close the stream.
+// holds its chunk and attaches the file to it, reporting the first failure.
 bool openForReading(LineReader& reader, const char* name, const OpenMessages& messages,
                     LoadReporter& reporter, OpenedFile& opened);
 

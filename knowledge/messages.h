@@ -4,35 +4,8 @@
 
 namespace ordisan {
 
-// Every message the reader and the loaders can report. The wording lives in one
-// table (messages.cpp), as code page 1250 bytes.
-enum class Message {
-    SyndromeFileOpen,
-    SyndromeFileSeekEnd,
-    SyndromeFileSeekStart,
-    ChunkAllocation,
-    TooManySyndromes,
-    UnknownSex,
-    ExpectedDash,
-    UnknownLocation,
-    ExpectedParenthesis,
-    TooManySymptoms,
-    TooManyLinks,
-    SymptomWithoutSyndrome,
-    SyndromeNameTooLong,
-    SymptomTextTooLong,
-    DictionaryFileOpen,
-    DictionaryFileSeekEnd,
-    DictionaryFileSeekStart,
-    TooManyWords,
-    TermTooLong,
-    ExplanationTooLong,
-    ExpressionTooLong,
-    LineTooLongForBuffer,
-    ReadError,
-};
-
 struct MessageText {
+    Message id;
     const char* text; // a printf format with one %d where the message names a line
     const char* caption;
     int icon;

@@ -1,7 +1,9 @@
 #include "knowledge/load_common.h"
 #include "knowledge/loaders.h"
+#include "knowledge/symptom_index.h"
 
 #include <cstring>
+#include <string_view>
 
 namespace ordisan {
 
@@ -28,18 +30,6 @@ bool parseLocation(char letter, LocationCode& location)
     case 'O': case 'o': location = LOC_OTHER; return true;
     default: return false;
     }
-}
-
-int findSymptom(const KnowledgeBase& kb, const SymptomRecord& candidate)
-{
-    for (int j = 0; j < kb.symptomCount; ++j) {
-        const SymptomRecord& s = kb.symptoms[j];
-        if (s.sex == candidate.sex && s.location == candidate.location
-            && s.answer == candidate.answer && s.weight == candidate.weight
-            && std::memcmp(s.text, candidate.text, sizeof s.text) == 0)
-            return j;
-    }
-    return -1;
 }
 
 void reportCounts(const KnowledgeBase& kb, LoadReporter& reporter)
@@ -71,7 +61,8 @@ LineResult takeSyndromeLine(KnowledgeBase& kb, const LineReader& reader, std::in
     return LineResult::Next;
 }
 
-LineResult takeSymptomLine(KnowledgeBase& kb, const LineReader& reader, LoadReporter& reporter)
+LineResult takeSymptomLine(KnowledgeBase& kb, SymptomIndex& index, const LineReader& reader,
+                           LoadReporter& reporter)
 {
     const char* line = reader.line();
     const int number = reader.lineNumber();
@@ -82,8 +73,9 @@ LineResult takeSymptomLine(KnowledgeBase& kb, const LineReader& reader, LoadRepo
     // Bytes past the end of the line read as NUL and so fail every test.
     const auto at = [&](std::size_t i) { return i < length ? line[i] : '\0'; };
 
-    SymptomRecord candidate{};
-    if (!parseSex(at(s), candidate.sex)) {
+    SexCode sex = 0;
+    LocationCode location = 0;
+    if (!parseSex(at(s), sex)) {
         reportLineMessage(reporter, Message::UnknownSex, number);
         return LineResult::Stop;
     }
@@ -91,7 +83,7 @@ LineResult takeSymptomLine(KnowledgeBase& kb, const LineReader& reader, LoadRepo
         reportLineMessage(reporter, Message::ExpectedDash, number);
         return LineResult::Stop;
     }
-    if (!parseLocation(at(s + 2), candidate.location)) {
+    if (!parseLocation(at(s + 2), location)) {
         reportLineMessage(reporter, Message::UnknownLocation, number);
         return LineResult::Stop;
     }
@@ -101,7 +93,7 @@ LineResult takeSymptomLine(KnowledgeBase& kb, const LineReader& reader, LoadRepo
     }
     // Position s + 4 is skipped untested; the text starts at s + 5.
     const char* text = length > s + 5 ? line + s + 5 : "";
-    const std::size_t textLength = std::strlen(text);
+    const std::size_t textLength = length > s + 5 ? length - (s + 5) : 0;
     if (textLength > NAME_SIZE - 1) {
         reportLineMessage(reporter, Message::SymptomTextTooLong, number);
         return LineResult::Stop;
@@ -110,11 +102,9 @@ LineResult takeSymptomLine(KnowledgeBase& kb, const LineReader& reader, LoadRepo
         reportLineMessage(reporter, Message::SymptomWithoutSyndrome, number);
         return LineResult::Stop;
     }
-    std::memcpy(candidate.text, text, textLength);
-
     // Both capacities are checked before anything is stored, so a refused line
     // leaves no symptom without a link.
-    int j = findSymptom(kb, candidate);
+    int j = index.find(std::string_view(text, textLength), sex, location);
     if (j < 0 && kb.symptomCount == MAX_SYMPTOMS) {
         reportMessage(reporter, Message::TooManySymptoms);
         return LineResult::Stop;
@@ -125,7 +115,14 @@ LineResult takeSymptomLine(KnowledgeBase& kb, const LineReader& reader, LoadRepo
     }
     if (j < 0) {
         j = kb.symptomCount++;
-        kb.symptoms[j] = candidate;
+        SymptomRecord& stored = kb.symptoms[j];
+        std::memcpy(stored.text, text, textLength);
+        std::memset(stored.text + textLength, 0, sizeof stored.text - textLength);
+        stored.sex = sex;
+        stored.location = location;
+        stored.answer = 0;
+        stored.weight = 0.0f;
+        index.add(j);
     }
     kb.links[kb.linkCount++] = SymptomLink{j, kb.syndromeCount - 1};
     return LineResult::Next;
@@ -135,8 +132,7 @@ LineResult takeSymptomLine(KnowledgeBase& kb, const LineReader& reader, LoadRepo
 
 bool loadSyndromeFile(KnowledgeBase& kb, LineReader& reader, LoadReporter& reporter)
 {
-    FileAccess& files = reader.files();
-    detail::OpenedFile file;
+    detail::OpenedFile file(reader.files());
     const detail::OpenMessages messages{Message::SyndromeFileOpen, Message::SyndromeFileSeekEnd,
                                         Message::SyndromeFileSeekStart};
     if (!detail::openForReading(reader, SYNDROME_FILE_NAME, messages, reporter, file))
@@ -144,6 +140,7 @@ bool loadSyndromeFile(KnowledgeBase& kb, LineReader& reader, LoadReporter& repor
     kb.symptomCount = 0;
     kb.syndromeCount = 0;
     kb.linkCount = 0;
+    SymptomIndex index(kb);
 
     while (reader.readLine(MAX_EXPRESSION_LENGTH, reporter)) {
         const char* line = reader.line();
@@ -151,14 +148,11 @@ bool loadSyndromeFile(KnowledgeBase& kb, LineReader& reader, LoadReporter& repor
             continue;
         const LineResult result = line[0] != BLANK
             ? takeSyndromeLine(kb, reader, file.size, reporter)
-            : takeSymptomLine(kb, reader, reporter);
-        if (result == LineResult::Stop) {
-            files.close(file.stream);
+            : takeSymptomLine(kb, index, reader, reporter);
+        if (result == LineResult::Stop)
             return false;
-        }
     }
 
-    files.close(file.stream);
     reporter.showProgress(100);
     reportCounts(kb, reporter);
     return true;

@@ -1,11 +1,14 @@
 #include "tools/capturing_file_access.h"
 
+#include <sys/stat.h>
+
 namespace ordisan::tools {
 
-BytesRead CapturingFileAccess::bytesRead(const std::string& name) const
+const BytesRead& CapturingFileAccess::bytesRead(const std::string& name) const
 {
+    static const BytesRead never;
     const auto found = read_.find(name);
-    return found == read_.end() ? BytesRead{} : found->second;
+    return found == read_.end() ? never : found->second;
 }
 
 std::FILE* CapturingFileAccess::open(const char* name)
@@ -13,7 +16,12 @@ std::FILE* CapturingFileAccess::open(const char* name)
     std::FILE* stream = FileAccess::open(name);
     if (stream != nullptr) {
         openNames_[stream] = name;
-        read_[name] = BytesRead{true, {}, false};
+        BytesRead& record = read_[name];
+        record = BytesRead{true, {}, false};
+        // Room for the whole file at once: no doubling on the way to a large one.
+        struct stat status {};
+        if (::fstat(::fileno(stream), &status) == 0 && status.st_size > 0)
+            record.bytes.reserve(static_cast<std::size_t>(status.st_size));
     }
     return stream;
 }

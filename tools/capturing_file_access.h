@@ -17,12 +17,13 @@ struct BytesRead {
 
 // Real files in one folder, as the program reads them, keeping a copy of every byte
 // read so that a second look at a file sees exactly what the loader saw.
-class CapturingFileAccess : public FileAccess {
+class CapturingFileAccess final : public FileAccess {
 public:
     using FileAccess::FileAccess;
 
-    // What was read of the named file; empty when it was never opened.
-    BytesRead bytesRead(const std::string& name) const;
+    // What was read of the named file; empty when it was never opened. The bytes stay
+    // here: the second read replays them in place.
+    const BytesRead& bytesRead(const std::string& name) const;
 
     std::FILE* open(const char* name) override;
     void close(std::FILE* stream) override;

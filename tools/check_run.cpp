@@ -7,6 +7,15 @@
 
 namespace ordisan::tools {
 
+namespace {
+
+LoadExtent extentOf(const BytesRead& read, int stopLine)
+{
+    return LoadExtent{read.opened, read.bytes, read.readFailed, stopLine};
+}
+
+} // namespace
+
 CheckRun loadAndCheck(const std::string& folder)
 {
     CheckRun run;
@@ -28,11 +37,11 @@ CheckRun loadAndCheck(const std::string& folder)
     }
     run.reports = reporter.calls();
 
-    run.warnings = syndromeFileWarnings(
-        kb, LoadExtent{files.bytesRead(SYNDROME_FILE_NAME), syndromeStop});
+    run.warnings =
+        syndromeFileWarnings(kb, extentOf(files.bytesRead(SYNDROME_FILE_NAME), syndromeStop));
     if (run.dictionaryFile) {
         auto more = dictionaryFileWarnings(
-            kb, LoadExtent{files.bytesRead(DICTIONARY_FILE_NAME), dictionaryStop});
+            kb, extentOf(files.bytesRead(DICTIONARY_FILE_NAME), dictionaryStop));
         run.warnings.insert(run.warnings.end(), more.begin(), more.end());
     }
     sortWarnings(run.warnings);

@@ -4,26 +4,26 @@
 #include "knowledge/messages.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace ordisan::tools {
 
 namespace {
 
 // The messages a loader makes before it has read a line: they name no line.
-bool comesBeforeAnyLine(const char* text)
+bool comesBeforeAnyLine(Message id)
 {
-    constexpr Message beforeLines[] = {
-        Message::SyndromeFileOpen,   Message::SyndromeFileSeekEnd,
-        Message::SyndromeFileSeekStart, Message::ChunkAllocation,
-        Message::DictionaryFileOpen, Message::DictionaryFileSeekEnd,
-        Message::DictionaryFileSeekStart,
-    };
-    for (const Message message : beforeLines) {
-        if (std::strcmp(text, messageText(message).text) == 0)
-            return true;
+    switch (id) {
+    case Message::SyndromeFileOpen:
+    case Message::SyndromeFileSeekEnd:
+    case Message::SyndromeFileSeekStart:
+    case Message::ChunkAllocation:
+    case Message::DictionaryFileOpen:
+    case Message::DictionaryFileSeekEnd:
+    case Message::DictionaryFileSeekStart:
+        return true;
+    default:
+        return false;
     }
-    return false;
 }
 
 } // namespace
@@ -53,13 +53,26 @@ int RecordingReporter::lastMessageLine() const
 
 void RecordingReporter::showMessage(const char* text, const char* caption, int icon)
 {
+    recordMessage(std::nullopt, text, caption, icon);
+}
+
+void RecordingReporter::showIdentifiedMessage(Message id, const char* text, const char* caption,
+                                              int icon)
+{
+    recordMessage(id, text, caption, icon);
+}
+
+void RecordingReporter::recordMessage(std::optional<Message> id, const char* text,
+                                      const char* caption, int icon)
+{
     ReportCall call;
     call.kind = ReportCall::Kind::Message;
     call.file = file_;
+    call.message = id;
     call.text = text;
     call.caption = caption;
     call.icon = icon;
-    call.line = comesBeforeAnyLine(text) ? 0 : reader_.lineNumber();
+    call.line = id && comesBeforeAnyLine(*id) ? 0 : reader_.lineNumber();
     calls_.push_back(std::move(call));
 }
 

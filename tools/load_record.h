@@ -4,6 +4,7 @@
 #include "knowledge/load_reporter.h"
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ struct ReportCall {
     enum class Kind { Message, Progress, SyndromeCounts, WordCount };
     Kind kind = Kind::Message;
     DataFile file = DataFile::Syndromes;
+    std::optional<Message> message; // which one, when the reporter was told
     std::string text;
     std::string caption;
     int icon = 0;
@@ -30,7 +32,7 @@ struct ReportCall {
 
 // A LoadReporter that keeps every call, in order, with the file being loaded and the
 // reader's line at the moment of each message.
-class RecordingReporter : public LoadReporter {
+class RecordingReporter final : public LoadReporter {
 public:
     explicit RecordingReporter(const LineReader& reader) : reader_(reader) {}
 
@@ -41,11 +43,14 @@ public:
     int lastMessageLine() const;
 
     void showMessage(const char* text, const char* caption, int icon) override;
+    void showIdentifiedMessage(Message id, const char* text, const char* caption,
+                               int icon) override;
     void showProgress(int percent) override;
     void showSyndromeCounts(int syndromes, int symptoms, int links) override;
     void showWordCount(int words) override;
 
 private:
+    void recordMessage(std::optional<Message> id, const char* text, const char* caption, int icon);
     // Appends a call of this kind with up to three numbers.
     void record(ReportCall::Kind kind, std::initializer_list<int> values);
 
@@ -55,7 +60,7 @@ private:
 };
 
 // Swallows everything; for a second read whose messages the first read has made.
-class NullReporter : public LoadReporter {
+class NullReporter final : public LoadReporter {
 public:
     void showMessage(const char*, const char*, int) override {}
     void showProgress(int) override {}

@@ -1,8 +1,6 @@
 #include "tools/text_encoding.h"
 
-#include <QByteArrayView>
-#include <QString>
-#include <QStringDecoder>
+#include "platform/text_codec.h"
 
 #include <charconv>
 #include <cstdio>
@@ -11,10 +9,7 @@ namespace ordisan::tools {
 
 std::string utf8From1250(std::string_view cp1250)
 {
-    cp1250 = cp1250.substr(0, cp1250.find('\0'));
-    QStringDecoder decoder("windows-1250", QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(QByteArrayView(cp1250.data(), cp1250.size()));
-    return text.toUtf8().toStdString();
+    return fromCp1250(cp1250.substr(0, cp1250.find('\0'))).toUtf8().toStdString();
 }
 
 std::string shortestDecimal(float value)

@@ -3,7 +3,7 @@
 #include "knowledge/dictionary_letters.h"
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
-#include "tools/memory_file_access.h"
+#include "tools/replay_file_access.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -27,7 +27,7 @@ std::string quoted(const char* text)
 // The physical line that ends at `end` (the reader's byte count when it returned a
 // line), without its line break. Every returned text comes from that one line: a
 // line break with text before it always ends the text.
-std::string_view lastPhysicalLine(const std::string& bytes, std::size_t end)
+std::string_view lastPhysicalLine(std::string_view bytes, std::size_t end)
 {
     if (end > 0 && bytes[end - 1] == '\n')
         --end;
@@ -36,7 +36,7 @@ std::string_view lastPhysicalLine(const std::string& bytes, std::size_t end)
     std::size_t start = end;
     while (start > 0 && bytes[start - 1] != '\n' && bytes[start - 1] != '\r')
         --start;
-    return std::string_view(bytes).substr(start, end - start);
+    return bytes.substr(start, end - start);
 }
 
 // A '/' that is not the first of a "//" pair removes text the author meant to keep:
@@ -76,7 +76,7 @@ struct ReturnedLine {
     bool stored;        // false for the line the load stopped on
 };
 
-class Collector {
+class Collector final {
 public:
     Collector(DataFile file, std::vector<Warning>& out) : file_(file), out_(out) {}
     void add(WarningKind kind, int line, std::string text)
@@ -101,20 +101,18 @@ private:
 void walkLines(DataFile file, const LoadExtent& extent, Collector& collector,
                const std::function<void(const ReturnedLine&)>& take)
 {
-    if (!extent.read.opened)
+    if (!extent.opened)
         return;
     const char* name = fileNameOf(file);
-    MemoryFile memory;
-    memory.bytes = extent.read.bytes;
-    if (extent.read.readFailed)
-        memory.readErrorAt = static_cast<std::int64_t>(memory.bytes.size());
-    MemoryFileAccess files;
-    files.setFile(name, std::move(memory));
-    std::FILE* stream = files.open(name);
+    ReplayFileAccess files(name, extent.bytes, extent.readFailed);
     LineReader reader(files);
     NullReporter quiet;
-    if (stream == nullptr || !reader.allocateChunk())
+    std::FILE* stream = files.open(name);
+    if (stream == nullptr || !reader.allocateChunk()) {
+        if (stream != nullptr)
+            files.close(stream);
         return;
+    }
     reader.attach(stream);
 
     while (reader.readLine(MAX_EXPRESSION_LENGTH, quiet)) {
@@ -123,7 +121,7 @@ void walkLines(DataFile file, const LoadExtent& extent, Collector& collector,
             break;
         const char* text = reader.line();
         const std::string_view physical = lastPhysicalLine(
-            extent.read.bytes, static_cast<std::size_t>(reader.bytesConsumed()));
+            extent.bytes, static_cast<std::size_t>(reader.bytesConsumed()));
         if (slashRemovesText(physical))
             collector.add(WarningKind::Slash, number,
                           "a '/' that starts no \"//\" comment removed text; the line reads "

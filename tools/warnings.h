@@ -1,10 +1,10 @@
 #pragma once
 
 #include "knowledge/knowledge_base.h"
-#include "tools/capturing_file_access.h"
 #include "tools/load_record.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ordisan::tools {
@@ -30,11 +30,14 @@ struct Warning {
     std::string text; // code page 1250, like the texts it quotes
 };
 
-// How far a load got: lines after `stopLine` were never looked at by the loader, and
-// the line `stopLine` itself was refused (nothing of it stored). 0: the loader took
-// every line the reader returned.
+// What a load read of one file and how far it got: lines after `stopLine` were never
+// looked at by the loader, and the line `stopLine` itself was refused (nothing of it
+// stored). 0: the loader took every line the reader returned. The bytes belong to
+// the caller; the second read replays them in place.
 struct LoadExtent {
-    BytesRead read;
+    bool opened = false;
+    std::string_view bytes;
+    bool readFailed = false; // reading stopped on an error, not at the end
     int stopLine = 0;
 };
 

@@ -6,8 +6,8 @@
 namespace ordisan {
 
 // Item data of the overview tree (column 0, Qt::UserRole): a syndrome item holds its
-// syndrome index, a symptom item 10000 plus its symptom index.
-inline constexpr int OVERVIEW_SYMPTOM_PARAM_BASE = 10000;
+// syndrome index, a symptom item ITEM_PARAMETER_BASE plus its symptom index.
+inline constexpr int OVERVIEW_SYMPTOM_PARAM_BASE = ITEM_PARAMETER_BASE;
 
 // The overview (template 133): every syndrome in file order, and under each the
 // symptoms its links name, in link order, with a picture of the body region. Read-only.

@@ -1,44 +1,42 @@
 #include "knowledge/loaders.h"
-#include "test_support.h"
+#include "memory_file_access.h"
+#include "recording_reporter.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <memory>
 
 namespace ordisan::test {
 namespace {
 
-struct Loaded {
-    std::unique_ptr<KnowledgeBase> kb = emptyKnowledgeBase();
-    RecordingReporter reporter;
-    bool result = false;
-    int releases = 0;
-};
-
-// Loads rjecnik.cxt with a reader that already holds its chunk, as after the
-// syndrome file.
-Loaded loadWords(const std::string& bytes)
-{
-    TempFolder folder;
-    folder.write("rjecnik.cxt", bytes);
-    FaultyFileAccess files(folder.path().string());
-    LineReader reader(files);
-    EXPECT_TRUE(reader.allocateChunk());
-    Loaded loaded;
-    loaded.result = loadDictionaryFile(*loaded.kb, reader, loaded.reporter);
-    loaded.releases = files.releases;
-    EXPECT_EQ(files.opens, files.closes);
-    return loaded;
-}
-
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
-Entries entriesOf(const KnowledgeBase& kb)
-{
+struct Loaded {
+    bool result = false;
     Entries entries;
-    for (int w = 0; w < kb.wordCount; ++w)
-        entries.emplace_back(kb.words[w].term, kb.words[w].explanation);
-    return entries;
+    RecordingReporter reporter;
+    int heldBlocks = 0;
+};
+
+// Both files on one reader, as the program loads them; the dictionary's reports only.
+Loaded loadWords(const std::string& bytes)
+{
+    MemoryFileAccess files;
+    files.setFile(SYNDROME_FILE_NAME, MemoryFile{"S\r\n O-T) x"});
+    files.setFile(DICTIONARY_FILE_NAME, MemoryFile{bytes});
+    auto kb = std::make_unique<KnowledgeBase>();
+    Loaded loaded;
+    LineReader reader(files);
+    EXPECT_TRUE(loadSyndromeFile(*kb, reader, loaded.reporter));
+    EXPECT_STREQ(kb->symptoms[0].text, "x") << "the last line without a line break counts";
+    loaded.reporter.calls.clear();
+    loaded.result = loadDictionaryFile(*kb, reader, loaded.reporter);
+    for (int w = 0; w < kb->wordCount; ++w)
+        loaded.entries.emplace_back(kb->words[w].term, kb->words[w].explanation);
+    loaded.heldBlocks = files.heldBlocks();
+    EXPECT_EQ(files.openStreams(), 0);
+    return loaded;
 }
 
 TEST(DictionaryLoader, PairsTermsWithTheExplanationRightAfterThem)
@@ -58,136 +56,60 @@ TEST(DictionaryLoader, PairsTermsWithTheExplanationRightAfterThem)
         " a/b\r\n"
         "Zadnji"));
     ASSERT_TRUE(loaded.result);
-    const Entries expected = {
-        {"Anemija ", "smanjen broj crvenih krvnih stanica "},
-        {"Bez objašnjenja", ""},
-        {"Prvi pojam", ""},
-        {"Drugi pojam", "objašnjenje drugoga"},
-        {"Doktor", "ab"},
-        {"Zadnji", ""},
-    };
-    Entries expectedBytes;
-    for (const auto& [t, e] : expected)
-        expectedBytes.emplace_back(cp1250(t), cp1250(e));
-    EXPECT_EQ(entriesOf(*loaded.kb), expectedBytes);
-    EXPECT_EQ(loaded.reporter.calls.size(), 4u);
-    EXPECT_EQ(loaded.reporter.calls[1], "words|5");
-    EXPECT_EQ(loaded.reporter.calls[2], "progress|0");
-    EXPECT_EQ(loaded.reporter.calls[3], "words|6");
-    EXPECT_EQ(loaded.releases, 1) << "the chunk is released at the end";
+    Entries expected;
+    for (const auto& [t, e] : Entries{{"Anemija ", "smanjen broj crvenih krvnih stanica "},
+                                      {"Bez objašnjenja", ""}, {"Prvi pojam", ""},
+                                      {"Drugi pojam", "objašnjenje drugoga"}, {"Doktor", "ab"},
+                                      {"Zadnji", ""}})
+        expected.emplace_back(cp1250(t), cp1250(e));
+    EXPECT_EQ(loaded.entries, expected);
+    EXPECT_EQ(loaded.heldBlocks, 0) << "the chunk is released at the end";
 }
 
-TEST(DictionaryLoader, ProgressAfterEveryFifthEntryCountsTermsAfterTerms)
+TEST(DictionaryLoader, ReportsProgressAfterEveryFifthTermAndZeroAtTheEnd)
 {
     std::string file;
     for (int i = 0; i < 10; ++i)
-        file += "Pojam" + std::to_string(i) + "\n"; // no explanations at all
-    const Loaded loaded = loadWords(file);
-    ASSERT_TRUE(loaded.result);
-    const std::vector<std::string> calls = {"progress|" + std::to_string(7 * 5 * 100 / 70),
-                                            "words|5", "progress|100", "words|10", "progress|0",
-                                            "words|10"};
-    EXPECT_EQ(loaded.reporter.calls, calls);
+        file += "Pojam" + std::to_string(i) + "\n"; // 7 bytes each, no explanations
+    EXPECT_EQ(loadWords(file).reporter.calls,
+              (std::vector<std::string>{"progress|50", "words|5", "progress|100", "words|10",
+                                        "progress|0", "words|10"}));
+    EXPECT_EQ(loadWords("").reporter.calls, (std::vector<std::string>{"progress|0", "words|0"}));
 }
 
-TEST(DictionaryLoader, EmptyFile)
+TEST(DictionaryLoader, LimitsAndCapacity)
 {
-    const Loaded loaded = loadWords("");
-    EXPECT_TRUE(loaded.result);
-    EXPECT_EQ(loaded.reporter.calls, (std::vector<std::string>{"progress|0", "words|0"}));
-}
-
-TEST(DictionaryLoader, LengthLimits)
-{
-    const std::string term49(49, 't');
-    const std::string explanation99(99, 'e');
-    Loaded loaded = loadWords(term49 + "\r\n " + explanation99 + "\r\n");
-    ASSERT_TRUE(loaded.result);
-    EXPECT_EQ(entriesOf(*loaded.kb), (Entries{{term49, explanation99}}));
-
-    loaded = loadWords("A\r\n" + std::string(50, 't') + "\r\n x\r\n");
-    EXPECT_FALSE(loaded.result);
-    EXPECT_EQ(loaded.reporter.calls, std::vector<std::string>{messageCall("Predugačak pojam u liniji 2.")});
-    EXPECT_EQ(loaded.kb->wordCount, 1);
-
-    loaded = loadWords("A\r\n    " + std::string(100, 'e') + "\r\nB\r\n");
-    EXPECT_FALSE(loaded.result);
-    EXPECT_EQ(loaded.reporter.calls,
-              std::vector<std::string>{messageCall("Predugačko objašnjenje u liniji 2.")});
-    EXPECT_EQ(entriesOf(*loaded.kb), (Entries{{"A", ""}})) << "the entry stays, unexplained";
-
-    loaded = loadWords("A\r\n " + std::string(499, 'e') + "x\r\n");
-    EXPECT_TRUE(loaded.result) << "a line too long for the reader ends the file";
-    EXPECT_EQ(loaded.reporter.calls.front(), messageCall("Nije očekivan tako dug izraz u liniji br.2", "ERROR"));
-}
-
-TEST(DictionaryLoader, WordCapacity)
-{
-    std::string file;
+    std::string full;
     for (int i = 0; i < MAX_WORDS; ++i)
-        file += "P" + std::to_string(i) + "\r\n o\r\n";
-    Loaded loaded = loadWords(file + "\r\n");
-    EXPECT_TRUE(loaded.result);
-    EXPECT_EQ(loaded.kb->wordCount, MAX_WORDS);
-
-    // The capacity is checked before the length.
-    loaded = loadWords(file + std::string(60, 'x') + "\r\n");
-    EXPECT_FALSE(loaded.result);
-    EXPECT_EQ(loaded.reporter.messages(),
-              std::vector<std::string>{messageCall("Previše rijeci za rjecnik!", "STOP!", ICON_STOP)});
-    EXPECT_EQ(loaded.kb->wordCount, MAX_WORDS);
-    EXPECT_STREQ(loaded.kb->words[MAX_WORDS - 1].explanation, "o");
-}
-
-TEST(DictionaryLoader, FileFailures)
-{
-    TempFolder folder;
-    folder.write("rjecnik.cxt", "A\r\n b\r\n");
+        full += "P" + std::to_string(i) + "\r\n o\r\n";
     const struct {
-        void (*arrange)(FaultyFileAccess&);
-        std::string message;
-    } cases[] = {
-        {[](FaultyFileAccess& f) { f.failOpen = true; },
-         messageCall("Ne mogu otvoriti datoteku rjecnik.cxt", "GRESKA")},
-        {[](FaultyFileAccess& f) { f.failSeekEnd = true; },
-         messageCall("Ne mogu se pozicionirati na kraj datoteke rjecnik.cxt")},
-        {[](FaultyFileAccess& f) { f.tellFails = true; },
-         messageCall("Ne mogu se pozicionirati na kraj datoteke rjecnik.cxt")},
-        {[](FaultyFileAccess& f) { f.failSeekStart = true; },
-         messageCall("Ne mogu se pozicionirati na početak datoteke rjecnik.cxt")},
+        std::string file;
+        bool result;
+        std::size_t entries;
+        std::string message; // empty: none
+    } rows[] = {
+        {std::string(49, 't') + "\r\n " + std::string(99, 'e') + "\r\n", true, 1, ""},
+        {full + "\r\n", true, MAX_WORDS, ""},
+        {"A\r\n" + std::string(50, 't') + "\r\n x\r\n", false, 1,
+         messageCall("Predugačak pojam u liniji 2.")},
+        {"A\r\n    " + std::string(100, 'e') + "\r\nB\r\n", false, 1,
+         messageCall("Predugačko objašnjenje u liniji 2.")},
+        {"A\r\n " + std::string(499, 'e') + "x\r\n", true, 1,
+         messageCall("Nije očekivan tako dug izraz u liniji br.2", "ERROR")},
+        // The capacity is checked before the length.
+        {full + std::string(60, 'x') + "\r\n", false, MAX_WORDS,
+         messageCall("Previše rijeci za rjecnik!", "STOP!", ICON_STOP)},
     };
-    for (const auto& c : cases) {
-        FaultyFileAccess files(folder.path().string());
-        c.arrange(files);
-        auto kb = emptyKnowledgeBase();
-        kb->wordCount = 3;
-        RecordingReporter reporter;
-        LineReader reader(files);
-        ASSERT_TRUE(reader.allocateChunk());
-        EXPECT_FALSE(loadDictionaryFile(*kb, reader, reporter));
-        EXPECT_EQ(reporter.calls, std::vector<std::string>{c.message});
-        EXPECT_EQ(kb->wordCount, 3);
-        EXPECT_EQ(files.opens, files.closes);
+    for (const auto& row : rows) {
+        const Loaded loaded = loadWords(row.file);
+        EXPECT_EQ(loaded.result, row.result) << row.message;
+        EXPECT_EQ(loaded.entries.size(), row.entries) << row.message;
+        EXPECT_EQ(loaded.reporter.messages(),
+                  row.message.empty() ? std::vector<std::string>{} : std::vector{row.message});
+        if (row.entries == 1 && !row.result) {
+            EXPECT_EQ(loaded.entries[0].second, "") << "the entry stays, unexplained";
+        }
     }
-}
-
-TEST(DictionaryLoader, RunsAfterTheSyndromeFileOnTheSameReader)
-{
-    TempFolder folder;
-    folder.write("podaci.cxt", "S\r\n O-T) x");
-    folder.write("rjecnik.cxt", "A\r\n b");
-    FaultyFileAccess files(folder.path().string());
-    auto kb = emptyKnowledgeBase();
-    RecordingReporter reporter;
-    const LoadResult result = loadBoth(*kb, files, reporter);
-    EXPECT_TRUE(result.syndromeFile);
-    EXPECT_TRUE(result.dictionaryFile);
-    EXPECT_EQ(files.allocations, 1);
-    EXPECT_EQ(files.releases, 1);
-    EXPECT_EQ(reporter.calls,
-              (std::vector<std::string>{"progress|100", "counts|1|1|1", "progress|0", "words|1"}));
-    EXPECT_STREQ(kb->symptoms[0].text, "x") << "the last line without a line break counts";
-    EXPECT_STREQ(kb->words[0].explanation, "b");
 }
 
 } // namespace

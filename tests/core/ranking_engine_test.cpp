@@ -1,6 +1,6 @@
-#include "engine/literal_ranking.h"
 #include "engine/ranking_engine.h"
-#include "test_support.h"
+#include "knowledge_base_builder.h"
+#include "literal_ranking.h"
 
 #include <gtest/gtest.h>
 
@@ -10,189 +10,104 @@
 namespace ordisan::test {
 namespace {
 
-// A knowledge base built by hand: syndromes by name, symptoms by sex, links by index.
-class Builder {
-public:
-    Builder() : kb_(emptyKnowledgeBase()) {}
-    int syndrome()
-    {
-        return kb_->syndromeCount++;
-    }
-    int symptom(SexCode sex = SEX_BOTH)
-    {
-        const int j = kb_->symptomCount++;
-        kb_->symptoms[j].sex = sex;
-        kb_->symptoms[j].location = LOC_OTHER;
-        return j;
-    }
-    void link(int symptom, int syndrome)
-    {
-        kb_->links[kb_->linkCount++] = SymptomLink{symptom, syndrome};
-    }
-    KnowledgeBase& kb() { return *kb_; }
-
-private:
-    std::unique_ptr<KnowledgeBase> kb_;
-};
-
-std::vector<int> orderOf(const std::int32_t* order, int n)
+// Syndromes given as lists of their symptoms' indexes, symptoms by sex.
+KnowledgeBaseBuilder clinic(const std::vector<std::vector<int>>& syndromes,
+                            const std::vector<SexCode>& sexes)
 {
-    return {order, order + n};
+    KnowledgeBaseBuilder b;
+    for (const SexCode sex : sexes)
+        b.symptom("", sex);
+    for (const auto& symptoms : syndromes) {
+        const int i = b.syndrome();
+        for (const int j : symptoms)
+            b.link(i, j);
+    }
+    return b;
 }
 
-TEST(RankingEngine, StartOfADiagnosis)
+std::vector<float> scoresOf(const KnowledgeBase& kb)
 {
-    Builder b;
-    const int both = b.syndrome();
-    const int womenOnly = b.syndrome();
-    const int empty = b.syndrome();
-    const int x = b.symptom(SEX_BOTH);
-    const int m = b.symptom(SEX_MALE);
-    const int z = b.symptom(SEX_FEMALE);
-    b.link(x, both);
-    b.link(m, both);
-    b.link(z, womenOnly);
-    KnowledgeBase& kb = b.kb();
-    kb.patientSex = SEX_MALE;
-    kb.symptoms[z].answer = ANSWER_PRESENT;
+    std::vector<float> out;
+    for (int i = 0; i < kb.syndromeCount; ++i)
+        out.push_back(kb.syndromes[i].score);
+    return out;
+}
+
+std::vector<float> weightsOf(const KnowledgeBase& kb)
+{
+    std::vector<float> out;
+    for (int j = 0; j < kb.symptomCount; ++j)
+        out.push_back(kb.symptoms[j].weight);
+    return out;
+}
+
+TEST(RankingEngine, StartOfADiagnosisAndTheWorkedExamples)
+{
+    // A man: the women's symptom counts as absent, the empty syndrome scores 0.
+    KnowledgeBaseBuilder start = clinic({{0, 1}, {2}, {}}, {SEX_BOTH, SEX_MALE, SEX_FEMALE});
+    KnowledgeBase& kb = start.patient(SEX_MALE).kb();
+    kb.symptoms[2].answer = ANSWER_PRESENT;
     ResetAnswers(kb);
-    EXPECT_EQ(kb.symptoms[z].answer, ANSWER_UNKNOWN);
+    EXPECT_EQ(kb.symptoms[2].answer, ANSWER_UNKNOWN);
     ComputeScoresAndWeights(kb);
-    EXPECT_EQ(kb.syndromes[both].score, 0.5f);
-    EXPECT_EQ(kb.syndromes[womenOnly].score, 0.0f);
-    EXPECT_EQ(kb.syndromes[empty].score, 0.0f);
-    EXPECT_EQ(kb.symptoms[x].weight, 0.5f);
-    EXPECT_EQ(kb.symptoms[m].weight, 0.5f);
-    EXPECT_EQ(kb.symptoms[z].weight, 0.0f);
-    EXPECT_EQ(kb.symptoms[z].answer, ANSWER_ABSENT) << "a symptom of the other sex is absent";
+    EXPECT_EQ(scoresOf(kb), (std::vector<float>{0.5f, 0.0f, 0.0f}));
+    EXPECT_EQ(weightsOf(kb), (std::vector<float>{0.5f, 0.5f, 0.0f}));
+    EXPECT_EQ(kb.symptoms[2].answer, ANSWER_ABSENT) << "a symptom of the other sex is absent";
     SortSymptoms(kb);
-    EXPECT_EQ(orderOf(kb.symptomOrder, 3), (std::vector<int>{0, 1, 2}));
     SortSyndromes(kb);
-    EXPECT_EQ(orderOf(kb.syndromeOrder, 3), (std::vector<int>{0, 1, 2}));
-}
+    EXPECT_EQ(std::vector<int>(kb.symptomOrder, kb.symptomOrder + 3), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(std::vector<int>(kb.syndromeOrder, kb.syndromeOrder + 3), (std::vector<int>{0, 1, 2}));
 
-TEST(RankingEngine, ScoresOfTheWorkedExamples)
-{
-    Builder b;
-    const int mixed = b.syndrome();     // one present, two unknown
-    const int balanced = b.syndrome();  // one present, one absent
-    const int repeated = b.syndrome();  // a present symptom linked twice, one absent
-    const int p = b.symptom();
-    const int u1 = b.symptom();
-    const int u2 = b.symptom();
-    const int a = b.symptom();
-    b.link(p, mixed);
-    b.link(u1, mixed);
-    b.link(u2, mixed);
-    b.link(p, balanced);
-    b.link(a, balanced);
-    b.link(p, repeated);
-    b.link(p, repeated);
-    b.link(a, repeated);
-    KnowledgeBase& kb = b.kb();
-    kb.patientSex = SEX_FEMALE;
-    ResetAnswers(kb);
-    kb.symptoms[p].answer = ANSWER_PRESENT;
-    kb.symptoms[a].answer = ANSWER_ABSENT;
-    ComputeScoresAndWeights(kb);
-    EXPECT_EQ(kb.syndromes[mixed].score, 2.0f / 3.0f);
-    EXPECT_EQ(PercentOf(kb.syndromes[mixed].score), 66);
-    EXPECT_EQ(ScoreBandOf(66), BAND_ABOVE_HALF);
-    EXPECT_EQ(kb.syndromes[balanced].score, 0.5f);
-    EXPECT_EQ(kb.syndromes[repeated].score, 2.0f / 3.0f);
-    // p belongs to 2/3, 1/2 and 2/3: the half is left out.
-    EXPECT_EQ(kb.symptoms[p].weight, 2.0f / 3.0f);
-    // a belongs only to syndromes scoring 0.5 and 2/3.
-    EXPECT_EQ(kb.symptoms[a].weight, 2.0f / 3.0f);
-}
-
-TEST(RankingEngine, WeightIsTheBestScoreOtherThanAHalf)
-{
-    const struct {
-        std::vector<float> scores;
-        float weight;
-    } cases[] = {
-        {{0.5f, 0.3f}, 0.3f}, {{0.5f, 0.0f}, 0.5f}, {{0.75f, 0.5f}, 0.75f}, {{}, 0.5f},
-        {{0.0f, 0.0f}, 0.5f}, {{0.2f, 0.9f, 0.5f}, 0.9f},
-    };
-    for (const auto& c : cases) {
-        // Each syndrome has the absent symptom j and 19 own symptoms, of which
-        // score × 20 are present: so it scores exactly the given value.
-        Builder b;
-        const int j = b.symptom();
-        for (const float score : c.scores) {
-            const int i = b.syndrome();
-            b.link(j, i);
-            const int present = static_cast<int>(score * 20.0f + 0.5f);
-            for (int k = 0; k < 19; ++k) {
-                const int s = b.symptom();
-                b.link(s, i);
-                b.kb().symptoms[s].answer = k < present ? ANSWER_PRESENT : ANSWER_ABSENT;
-            }
-        }
-        KnowledgeBase& kb = b.kb();
-        kb.symptoms[j].answer = ANSWER_ABSENT;
-        kb.patientSex = SEX_MALE;
-        ComputeScoresAndWeights(kb);
-        for (int i = 0; i < kb.syndromeCount; ++i)
-            ASSERT_EQ(kb.syndromes[i].score, c.scores[i]);
-        EXPECT_EQ(kb.symptoms[j].weight, c.weight) << c.scores.size() << " scores";
-    }
+    // 0 present, 3 absent, 1 and 2 unknown: one present and two unknown, one present
+    // and one absent, a present symptom linked twice and one absent. A weight is the
+    // best score of the symptom's syndromes other than a half.
+    KnowledgeBaseBuilder worked = clinic({{0, 1, 2}, {0, 3}, {0, 0, 3}}, std::vector(4, SEX_BOTH));
+    KnowledgeBase& w = worked.patient(SEX_FEMALE).kb();
+    ResetAnswers(w);
+    w.symptoms[0].answer = ANSWER_PRESENT;
+    w.symptoms[3].answer = ANSWER_ABSENT;
+    ComputeScoresAndWeights(w);
+    EXPECT_EQ(scoresOf(w), (std::vector<float>{2.0f / 3.0f, 0.5f, 2.0f / 3.0f}));
+    EXPECT_EQ(weightsOf(w), std::vector<float>(4, 2.0f / 3.0f));
 }
 
 TEST(RankingEngine, ExchangeSortKeepsItsTieBehaviour)
 {
-    Builder b;
-    for (int i = 0; i < 4; ++i)
-        b.syndrome();
+    KnowledgeBaseBuilder b = clinic({{}, {}, {}, {}}, {});
     KnowledgeBase& kb = b.kb();
     const float scores[] = {0.5f, 0.25f, 0.5f, 1.0f};
     for (int i = 0; i < 4; ++i)
         kb.syndromes[i].score = scores[i];
     SortSyndromes(kb);
-    EXPECT_EQ(orderOf(kb.syndromeOrder, 4), (std::vector<int>{3, 2, 0, 1}));
-
-    // With a count of 0 nothing is written; with 1 the order is just 0.
+    EXPECT_EQ(std::vector<int>(kb.syndromeOrder, kb.syndromeOrder + 4), (std::vector<int>{3, 2, 0, 1}));
+    // With a count of 0 nothing is written.
     kb.syndromeOrder[0] = 77;
     kb.syndromeCount = 0;
     SortSyndromes(kb);
     EXPECT_EQ(kb.syndromeOrder[0], 77);
-    kb.syndromeCount = 1;
-    SortSyndromes(kb);
-    EXPECT_EQ(kb.syndromeOrder[0], 0);
 }
 
-TEST(RankingEngine, PercentAndBand)
+TEST(RankingEngine, PercentBandAndAnswerCycle)
 {
     EXPECT_EQ(PercentOf(14.5f / 50.0f), 28) << "the product is not rounded to single precision";
-    EXPECT_EQ(static_cast<int>(14.5f / 50.0f * 100.0f), 29) << "as a float product it would be";
-    EXPECT_EQ(PercentOf(0.5f), 50);
-    EXPECT_EQ(PercentOf(1.0f), 100);
-    EXPECT_EQ(PercentOf(2.0f / 3.0f), 66);
-    EXPECT_EQ(PercentOf(0.0f), 0);
-
+    const std::pair<float, int> percents[] = {{0.5f, 50}, {1.0f, 100}, {2.0f / 3.0f, 66}, {0.0f, 0}};
+    for (const auto& [score, percent] : percents)
+        EXPECT_EQ(PercentOf(score), percent) << score;
     const std::pair<int, ScoreBand> bands[] = {
-        {0, BAND_LOW},         {29, BAND_LOW},        {30, BAND_BELOW_HALF}, {49, BAND_BELOW_HALF},
-        {50, BAND_HALF},       {51, BAND_ABOVE_HALF}, {79, BAND_ABOVE_HALF}, {80, BAND_HIGH},
-        {100, BAND_HIGH},
+        {0, BAND_LOW},   {29, BAND_LOW},        {30, BAND_BELOW_HALF}, {49, BAND_BELOW_HALF},
+        {50, BAND_HALF}, {51, BAND_ABOVE_HALF}, {79, BAND_ABOVE_HALF}, {80, BAND_HIGH}, {100, BAND_HIGH},
     };
     for (const auto& [percent, band] : bands)
         EXPECT_EQ(ScoreBandOf(percent), band) << percent;
-}
 
-TEST(RankingEngine, CycleAnswer)
-{
-    Builder b;
-    const int j = b.symptom();
-    KnowledgeBase& kb = b.kb();
-    EXPECT_EQ(kb.symptoms[j].answer, 0);
-    EXPECT_EQ(CycleAnswer(kb, j), ANSWER_UNKNOWN);
-    EXPECT_EQ(CycleAnswer(kb, j), ANSWER_PRESENT);
-    EXPECT_EQ(CycleAnswer(kb, j), ANSWER_ABSENT);
-    EXPECT_EQ(CycleAnswer(kb, j), ANSWER_UNKNOWN);
-    EXPECT_EQ(kb.symptoms[j].answer, ANSWER_UNKNOWN);
-    kb.symptoms[j].answer = 42;
-    EXPECT_EQ(CycleAnswer(kb, j), ANSWER_UNKNOWN);
+    KnowledgeBaseBuilder b = clinic({}, {SEX_BOTH});
+    std::vector<AnswerCode> answers;
+    for (const AnswerCode from : {0, ANSWER_UNKNOWN, ANSWER_PRESENT, ANSWER_ABSENT, 42}) {
+        b.kb().symptoms[0].answer = from;
+        answers.push_back(CycleAnswer(b.kb(), 0));
+    }
+    EXPECT_EQ(answers, (std::vector<AnswerCode>{ANSWER_UNKNOWN, ANSWER_PRESENT, ANSWER_ABSENT,
+                                                ANSWER_UNKNOWN, ANSWER_UNKNOWN}));
 }
 
 // Fills a knowledge base at random: few distinct answers and scores, so ties are common.
@@ -215,8 +130,8 @@ void randomKnowledgeBase(KnowledgeBase& kb, std::mt19937& random)
 TEST(RankingEngine, OnePassFormMatchesTheLiteralPassesBitForBit)
 {
     std::mt19937 random(20261207);
-    auto fast = emptyKnowledgeBase();
-    auto literal = emptyKnowledgeBase();
+    auto fast = std::make_unique<KnowledgeBase>();
+    auto literal = std::make_unique<KnowledgeBase>();
     for (int round = 0; round < 300; ++round) {
         randomKnowledgeBase(*fast, random);
         std::memcpy(static_cast<void*>(literal.get()), fast.get(), sizeof(KnowledgeBase));

@@ -1,33 +1,54 @@
 #include "knowledge/loaders.h"
-#include "test_support.h"
+#include "memory_file_access.h"
+#include "recording_reporter.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
+#include <random>
+#include <tuple>
 
 namespace ordisan::test {
 namespace {
 
 struct Loaded {
-    std::unique_ptr<KnowledgeBase> kb = emptyKnowledgeBase();
+    std::unique_ptr<KnowledgeBase> kb = std::make_unique<KnowledgeBase>();
     RecordingReporter reporter;
     bool result = false;
 };
 
-Loaded loadSyndromes(const std::string& bytes)
+Loaded loadSyndromes(const MemoryFile& file)
 {
-    TempFolder folder;
-    folder.write("podaci.cxt", bytes);
-    FileAccess files(folder.path().string());
+    MemoryFileAccess files;
+    files.setFile(SYNDROME_FILE_NAME, file);
     LineReader reader(files);
     Loaded loaded;
     loaded.result = loadSyndromeFile(*loaded.kb, reader, loaded.reporter);
+    EXPECT_EQ(files.openStreams(), 0) << "the file is closed on every path";
     return loaded;
 }
 
-std::vector<std::pair<int, int>> linksOf(const KnowledgeBase& kb)
+Loaded loadSyndromes(const std::string& bytes)
 {
-    std::vector<std::pair<int, int>> links;
+    return loadSyndromes(MemoryFile{bytes});
+}
+
+using Symptoms = std::vector<std::tuple<std::string, SexCode, LocationCode>>;
+using Links = std::vector<std::pair<int, int>>; // symptom, syndrome
+
+Symptoms symptomsOf(const KnowledgeBase& kb)
+{
+    Symptoms symptoms;
+    for (int j = 0; j < kb.symptomCount; ++j)
+        symptoms.emplace_back(kb.symptoms[j].text, kb.symptoms[j].sex, kb.symptoms[j].location);
+    return symptoms;
+}
+
+Links linksOf(const KnowledgeBase& kb)
+{
+    Links links;
     for (int l = 0; l < kb.linkCount; ++l)
         links.emplace_back(kb.links[l].symptom, kb.links[l].syndrome);
     return links;
@@ -51,169 +72,80 @@ TEST(SyndromeLoader, BuildsSyndromesSymptomsAndLinks)
         "Šećerna bolest\r\n"
         "   O-T) bol u trbuhu\r\n"
         " z-o) čudno\r\n"));
-    ASSERT_TRUE(loaded.result) << loaded.reporter.calls.front();
+    ASSERT_TRUE(loaded.result);
     const KnowledgeBase& kb = *loaded.kb;
     ASSERT_EQ(kb.syndromeCount, 3);
     EXPECT_STREQ(kb.syndromes[0].name, "Akutni apendicitis ");
     EXPECT_STREQ(kb.syndromes[1].name, cp1250("\tTabom uvučen redak").c_str());
     EXPECT_STREQ(kb.syndromes[2].name, cp1250("Šećerna bolest").c_str());
-
-    ASSERT_EQ(kb.symptomCount, 8);
-    const struct {
-        const char* text;
-        SexCode sex;
-        LocationCode location;
-    } expected[] = {
-        {"bol u trbuhu", SEX_BOTH, LOC_TRUNK}, {"glavobolja", SEX_MALE, LOC_HEAD},
-        {"glavobolja", SEX_BOTH, LOC_HEAD},    {"glavobolja", SEX_BOTH, LOC_TRUNK},
-        {" dvije praznine", SEX_FEMALE, LOC_LIMBS}, {"jepljeno", SEX_BOTH, LOC_OTHER},
-        {"", SEX_BOTH, LOC_OTHER},             {"\xE8udno", SEX_FEMALE, LOC_OTHER},
-    };
-    for (int j = 0; j < 8; ++j) {
-        EXPECT_STREQ(kb.symptoms[j].text, expected[j].text) << j;
-        EXPECT_EQ(kb.symptoms[j].sex, expected[j].sex) << j;
-        EXPECT_EQ(kb.symptoms[j].location, expected[j].location) << j;
-        EXPECT_EQ(kb.symptoms[j].answer, 0);
-        EXPECT_EQ(kb.symptoms[j].weight, 0.0f);
-    }
-    const std::vector<std::pair<int, int>> links = {{0, 0}, {0, 0}, {1, 0}, {2, 0}, {3, 0},
-                                                    {4, 1}, {5, 1}, {6, 1}, {0, 2}, {7, 2}};
-    EXPECT_EQ(linksOf(kb), links);
+    EXPECT_EQ(symptomsOf(kb), (Symptoms{{"bol u trbuhu", SEX_BOTH, LOC_TRUNK},
+                                        {"glavobolja", SEX_MALE, LOC_HEAD},
+                                        {"glavobolja", SEX_BOTH, LOC_HEAD},
+                                        {"glavobolja", SEX_BOTH, LOC_TRUNK},
+                                        {" dvije praznine", SEX_FEMALE, LOC_LIMBS},
+                                        {"jepljeno", SEX_BOTH, LOC_OTHER},
+                                        {"", SEX_BOTH, LOC_OTHER},
+                                        {"\xE8udno", SEX_FEMALE, LOC_OTHER}}));
+    EXPECT_EQ(linksOf(kb), (Links{{0, 0}, {0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}, {5, 1}, {6, 1},
+                                  {0, 2}, {7, 2}}));
 }
 
-TEST(SyndromeLoader, SharedAndRepeatedSymptoms)
+// Random files with many repeats against the plain search: every symptom line
+// compared with every stored symptom, the first equal one taken, capacities included.
+TEST(SyndromeLoader, FindsTheFirstEqualSymptomAsTheLiteralSearchDoes)
 {
-    const Loaded loaded = loadSyndromes(
-        "Prvi\r\n O-T) mucnina\r\n O-T) mucnina\r\n O-G) vrucica\r\n"
-        "Drugi\r\n O-G) vrucica\r\n"
-        "Treci\r\n O-G) vrucica\r\n O-T) mucnina\r\n");
-    ASSERT_TRUE(loaded.result);
-    EXPECT_EQ(loaded.kb->symptomCount, 2);
-    const std::vector<std::pair<int, int>> links = {{0, 0}, {0, 0}, {1, 0}, {1, 1}, {1, 2}, {0, 2}};
-    EXPECT_EQ(linksOf(*loaded.kb), links);
-}
-
-TEST(SyndromeLoader, TextsThatDifferOnlyAfterANulAreOneSymptom)
-{
-    const Loaded loaded = loadSyndromes(std::string("S\r\n O-T) isto\0a\r\n O-T) isto\0b\r\n", 29));
-    ASSERT_TRUE(loaded.result);
-    EXPECT_EQ(loaded.kb->symptomCount, 1);
-    EXPECT_EQ(loaded.kb->linkCount, 2);
-}
-
-TEST(SyndromeLoader, EmptyOrCommentOnlyFileLoadsNothing)
-{
-    for (const std::string bytes : {"", "// samo komentar\r\n\r\n   \r\n"}) {
-        const Loaded loaded = loadSyndromes(bytes);
-        EXPECT_TRUE(loaded.result);
-        const std::vector<std::string> calls = {"progress|100", "counts|0|0|0"};
-        EXPECT_EQ(loaded.reporter.calls, calls);
+    std::mt19937 random(1250);
+    const auto upTo = [&](int n) { return std::uniform_int_distribution<int>(0, n)(random); };
+    for (int round = 0; round < 12; ++round) {
+        // Few distinct texts early (many repeats), enough later to reach the capacities.
+        const int texts = round < 6 ? 1 + upTo(40) : 900;
+        std::string file;
+        Symptoms symptoms;
+        Links links;
+        bool stopped = false;
+        int syndromes = 0;
+        for (int line = 0; line < 4000 && !stopped; ++line) {
+            if (syndromes == 0 || upTo(7) == 0) {
+                file += "S" + std::to_string(syndromes++) + "\r\n";
+                continue;
+            }
+            const int sex = upTo(5);
+            const int location = upTo(7);
+            const std::string text = upTo(9) == 0 ? "" : "bol " + std::to_string(upTo(texts - 1));
+            file += std::string(" ") + "MmZzOo"[sex] + "-" + "GgTtUuOo"[location] + ") " + text + "\r\n";
+            const auto symptom = std::tuple(text, 1 + sex / 2, 1 + location / 2);
+            const auto j = std::find(symptoms.begin(), symptoms.end(), symptom) - symptoms.begin();
+            const bool isNew = j == static_cast<int>(symptoms.size());
+            stopped = (isNew && j == MAX_SYMPTOMS) || links.size() == MAX_LINKS;
+            if (!stopped && isNew)
+                symptoms.push_back(symptom);
+            if (!stopped)
+                links.emplace_back(static_cast<int>(j), syndromes - 1);
+        }
+        const Loaded loaded = loadSyndromes(file);
+        EXPECT_EQ(loaded.result, !stopped) << "round " << round;
+        EXPECT_EQ(symptomsOf(*loaded.kb), symptoms) << "round " << round;
+        EXPECT_EQ(linksOf(*loaded.kb), links) << "round " << round;
     }
 }
 
 TEST(SyndromeLoader, ReportsProgressAfterEveryFifthSyndromeAndAtTheEnd)
 {
     std::string file;
-    for (int i = 1; i <= 11; ++i)
-        file += "Sindrom " + std::to_string(i) + "\r\n O-T) simptom " + std::to_string(i) + "\r\n";
-    const Loaded loaded = loadSyndromes(file);
-    ASSERT_TRUE(loaded.result);
-    // Reported right after the fifth and the tenth syndrome line, before their symptoms.
-    const auto percentAfter = [&](int syndromes) {
-        std::size_t bytes = 0;
-        for (int i = 1; i < syndromes; ++i)
-            bytes += ("Sindrom " + std::to_string(i) + "\r\n O-T) simptom " + std::to_string(i)
-                      + "\r\n").size();
-        bytes += ("Sindrom " + std::to_string(syndromes) + "\r").size();
-        return std::to_string(bytes * 100 / file.size());
-    };
-    const std::vector<std::string> calls = {"progress|" + percentAfter(5), "counts|5|4|4",
-                                            "progress|" + percentAfter(10), "counts|10|9|9",
-                                            "progress|100", "counts|11|11|11"};
-    EXPECT_EQ(loaded.reporter.calls, calls);
-}
-
-TEST(SyndromeLoader, MarkerErrorsNameTheirLine)
-{
-    const struct {
-        std::string line;
-        const char* text;
-    } cases[] = {
-        {" (M-G) glavobolja", "Definiran nepoznati spol u liniji 3."},
-        {" X-G) glavobolja", "Definiran nepoznati spol u liniji 3."},
-        {" M+G) glavobolja", "Očekivana '-' u liniji 3."},
-        {" M-X) glavobolja", "Definirana nepoznata lokacija u liniji 3."},
-        {" M-G] glavobolja", "Očekivana ')' u liniji 3."},
-        {" M-", "Definirana nepoznata lokacija u liniji 3."},
-        {" M-G", "Očekivana ')' u liniji 3."},
-        // The marker is checked before the length of the text.
-        {" Q-G) " + std::string(300, 't'), "Definiran nepoznati spol u liniji 3."},
-    };
-    for (const auto& c : cases) {
-        for (const std::string brk : {"\r\n", "\r", "\n"}) {
-            const Loaded loaded = loadSyndromes("Sindrom" + brk + " O-O) prvi" + brk + c.line + brk
-                                                + " O-O) poslije" + brk);
-            EXPECT_FALSE(loaded.result);
-            const std::vector<std::string> calls = {messageCall(c.text)};
-            EXPECT_EQ(loaded.reporter.calls, calls) << c.line;
-            EXPECT_EQ(loaded.kb->linkCount, 1) << "what came before stays";
-        }
+    std::vector<std::size_t> taken; // bytes up to the CR of syndrome lines 5 and 10
+    for (int i = 1; i <= 11; ++i) {
+        file += "Sindrom " + std::to_string(i);
+        if (i % 5 == 0)
+            taken.push_back(file.size() + 1);
+        file += "\r\n O-T) simptom " + std::to_string(i) + "\r\n";
     }
-}
-
-TEST(SyndromeLoader, LengthAndOrphanErrors)
-{
-    Loaded loaded = loadSyndromes(" O-T) bez sindroma\r\n");
-    EXPECT_FALSE(loaded.result);
-    EXPECT_EQ(loaded.reporter.calls, std::vector<std::string>{messageCall("Simptom bez sindroma u liniji 1.")});
-    EXPECT_EQ(loaded.kb->symptomCount, 0);
-    EXPECT_EQ(loaded.kb->linkCount, 0);
-
-    const std::string name255(255, 'n');
-    loaded = loadSyndromes(name255 + "\r\n O-T) " + std::string(255, 't') + "\r\n");
-    EXPECT_TRUE(loaded.result);
-    EXPECT_EQ(std::strlen(loaded.kb->syndromes[0].name), 255u);
-    EXPECT_EQ(std::strlen(loaded.kb->symptoms[0].text), 255u);
-
-    loaded = loadSyndromes("S\r\n" + std::string(256, 'n') + "\r\n");
-    EXPECT_FALSE(loaded.result);
-    EXPECT_EQ(loaded.reporter.calls,
-              std::vector<std::string>{messageCall("Predugačak naziv sindroma u liniji 2.")});
-    EXPECT_EQ(loaded.kb->syndromeCount, 1);
-
-    // The text's length is checked before the missing syndrome.
-    loaded = loadSyndromes("\r\n O-T) " + std::string(256, 't') + "\r\n");
-    EXPECT_FALSE(loaded.result);
-    EXPECT_EQ(loaded.reporter.calls,
-              std::vector<std::string>{messageCall("Predugačak opis simptoma u liniji 2.")});
-}
-
-TEST(SyndromeLoader, LineTooLongForTheReaderEndsTheFileWithoutFailing)
-{
-    const Loaded loaded = loadSyndromes("S\r\n O-T) a\r\n O-T) " + std::string(496, 'x')
-                                        + "\r\nT\r\n O-T) b\r\n");
-    EXPECT_TRUE(loaded.result);
-    const std::vector<std::string> calls = {
-        messageCall("Nije očekivan tako dug izraz u liniji br.3", "ERROR"), "progress|100",
-        "counts|1|1|1"};
-    EXPECT_EQ(loaded.reporter.calls, calls);
-}
-
-TEST(SyndromeLoader, SyndromeCapacity)
-{
-    std::string file;
-    for (int i = 0; i < MAX_SYNDROMES; ++i)
-        file += "S" + std::to_string(i) + "\r\n";
-    Loaded loaded = loadSyndromes(file + "\r\n   \r\n");
-    EXPECT_TRUE(loaded.result) << "blank lines after the last syndrome are no syndromes";
-    EXPECT_EQ(loaded.kb->syndromeCount, MAX_SYNDROMES);
-
-    // The capacity is checked before the length.
-    loaded = loadSyndromes(file + std::string(300, 'x') + "\r\n");
-    EXPECT_FALSE(loaded.result);
-    EXPECT_EQ(loaded.reporter.messages(),
-              std::vector<std::string>{messageCall("Previše sindroma!", "STOP!", ICON_STOP)});
-    EXPECT_EQ(loaded.kb->syndromeCount, MAX_SYNDROMES);
+    const auto percent = [&](std::size_t bytes) { return std::to_string(bytes * 100 / file.size()); };
+    EXPECT_EQ(loadSyndromes(file).reporter.calls,
+              (std::vector<std::string>{"progress|" + percent(taken[0]), "counts|5|4|4",
+                                        "progress|" + percent(taken[1]), "counts|10|9|9",
+                                        "progress|100", "counts|11|11|11"}));
+    EXPECT_EQ(loadSyndromes("// samo komentar\r\n   \r\n").reporter.calls,
+              (std::vector<std::string>{"progress|100", "counts|0|0|0"}));
 }
 
 std::string symptomLines(int first, int count)
@@ -224,115 +156,129 @@ std::string symptomLines(int first, int count)
     return lines;
 }
 
-TEST(SyndromeLoader, SymptomCapacityAppliesOnlyToNewSymptoms)
+std::string syndromeLines(int count, const std::string& symptoms = "")
 {
-    const std::string full = "S\r\n" + symptomLines(0, MAX_SYMPTOMS);
-    Loaded loaded = loadSyndromes(full + symptomLines(7, 1) + symptomLines(MAX_SYMPTOMS, 1));
-    EXPECT_FALSE(loaded.result);
-    EXPECT_EQ(loaded.reporter.messages(),
-              std::vector<std::string>{messageCall("Previše simptoma!", "STOP!", ICON_STOP)});
-    EXPECT_EQ(loaded.kb->symptomCount, MAX_SYMPTOMS);
-    EXPECT_EQ(loaded.kb->linkCount, MAX_SYMPTOMS + 1) << "the repeat was still linked";
-    EXPECT_EQ(loaded.kb->links[MAX_SYMPTOMS].symptom, 7);
+    std::string lines;
+    for (int i = 0; i < count; ++i)
+        lines += "S" + std::to_string(i) + "\r\n" + symptoms;
+    return lines;
 }
 
-TEST(SyndromeLoader, LinkCapacityLeavesNoSymptomWithoutALink)
+// A refused line stops the load; what came before it stays, and no final counts follow.
+// A line too long for the reader, or a read error, only ends the file: the load
+// succeeds on what came before, with its final counts.
+TEST(SyndromeLoader, StopsOnABadLineWithItsMessageAndKeepsWhatCameBefore)
 {
-    std::string file;
-    for (int i = 0; i < 10; ++i)
-        file += "S" + std::to_string(i) + "\r\n" + symptomLines(0, 300);
-    Loaded loaded = loadSyndromes(file + symptomLines(300, 1));
-    EXPECT_FALSE(loaded.result);
-    EXPECT_EQ(loaded.reporter.messages(),
-              std::vector<std::string>{messageCall("Previše veza!", "STOP!", ICON_STOP)});
-    EXPECT_EQ(loaded.kb->linkCount, MAX_LINKS);
-    EXPECT_EQ(loaded.kb->symptomCount, 300);
-
-    // Both tables full: a new symptom meets the symptom capacity first.
-    file = "S\r\n" + symptomLines(0, MAX_SYMPTOMS) + symptomLines(0, MAX_LINKS - MAX_SYMPTOMS);
-    loaded = loadSyndromes(file + symptomLines(MAX_SYMPTOMS, 1));
-    EXPECT_EQ(loaded.reporter.messages(),
-              std::vector<std::string>{messageCall("Previše simptoma!", "STOP!", ICON_STOP)});
-    loaded = loadSyndromes(file + symptomLines(1, 1));
-    EXPECT_EQ(loaded.reporter.messages(),
-              std::vector<std::string>{messageCall("Previše veza!", "STOP!", ICON_STOP)});
-    EXPECT_EQ(loaded.kb->symptomCount, MAX_SYMPTOMS);
-}
-
-TEST(SyndromeLoader, ErrorAtTheSixthSyndromeKeepsEverythingLoaded)
-{
-    std::string file;
-    for (int i = 1; i <= 6; ++i)
-        file += "S" + std::to_string(i) + "\r\n O-G) x" + std::to_string(i) + "\r\n";
-    const Loaded loaded = loadSyndromes(file + " K-G) kriva\r\n");
-    EXPECT_FALSE(loaded.result);
-    EXPECT_EQ(loaded.kb->syndromeCount, 6);
-    EXPECT_EQ(loaded.kb->symptomCount, 6);
-    const std::vector<std::string> tail(loaded.reporter.calls.end() - 2, loaded.reporter.calls.end());
-    const std::vector<std::string> expected = {"counts|5|4|4",
-                                               messageCall("Definiran nepoznati spol u liniji 13.")};
-    EXPECT_EQ(tail, expected) << "no final counts on failure";
-}
-
-TEST(SyndromeLoader, FileFailuresLeaveTheRecordUntouchedAndCloseTheFile)
-{
-    TempFolder folder;
-    folder.write("podaci.cxt", "S\r\n O-T) x\r\n");
-    const struct {
-        void (*arrange)(FaultyFileAccess&);
-        const char* text;
-    } cases[] = {
-        {[](FaultyFileAccess& f) { f.failOpen = true; }, "Ne mogu otvoriti datoteku podaci.cxt"},
-        {[](FaultyFileAccess& f) { f.failSeekEnd = true; },
-         "Ne mogu se pozicionirati na kraj datoteke podaci.cxt"},
-        {[](FaultyFileAccess& f) { f.tellFails = true; },
-         "Ne mogu se pozicionirati na kraj datoteke podaci.cxt"},
-        {[](FaultyFileAccess& f) { f.failSeekStart = true; },
-         "Ne mogu se pozicionirati na početak datoteke podaci.cxt"},
-        {[](FaultyFileAccess& f) { f.failAllocate = true; }, "Ne mogu alocirati buffer!"},
-    };
-    for (const auto& c : cases) {
-        FaultyFileAccess files(folder.path().string());
-        c.arrange(files);
-        auto kb = emptyKnowledgeBase();
-        kb->syndromeCount = 7; // the record is not even reset
-        RecordingReporter reporter;
-        LineReader reader(files);
-        EXPECT_FALSE(loadSyndromeFile(*kb, reader, reporter));
-        EXPECT_EQ(reporter.calls, std::vector<std::string>{messageCall(c.text)});
-        EXPECT_EQ(kb->syndromeCount, 7);
-        EXPECT_EQ(files.opens, files.closes);
-    }
-    // A missing file is the open failure too.
-    TempFolder empty;
-    FileAccess files(empty.path().string());
-    auto kb = emptyKnowledgeBase();
-    RecordingReporter reporter;
-    const LoadResult result = loadBoth(*kb, files, reporter);
-    EXPECT_FALSE(result.syndromeFile);
-    EXPECT_FALSE(result.dictionaryRan);
-    EXPECT_EQ(reporter.calls, std::vector<std::string>{messageCall("Ne mogu otvoriti datoteku podaci.cxt")});
-}
-
-TEST(SyndromeLoader, ReadErrorEndsTheFileAsATooLongLineDoes)
-{
-    TempFolder folder;
-    std::string file = "S\r\n";
+    std::string numbered = "S\r\n";
     for (int j = 0; j < 200; ++j)
-        file += " O-T) simptom " + std::to_string(j) + "\r\n";
-    folder.write("podaci.cxt", file);
-    FaultyFileAccess files(folder.path().string());
-    files.failingRead = 1;
-    auto kb = emptyKnowledgeBase();
-    RecordingReporter reporter;
-    LineReader reader(files);
-    EXPECT_TRUE(loadSyndromeFile(*kb, reader, reporter));
-    ASSERT_EQ(reporter.calls.size(), 3u);
-    EXPECT_EQ(reporter.calls[0].rfind("message|" + cp1250("Greška pri čitanju datoteke u liniji br. "), 0), 0u);
-    EXPECT_EQ(reporter.calls[1], "progress|100");
-    EXPECT_GT(kb->symptomCount, 0);
-    EXPECT_LT(kb->symptomCount, 200);
-    EXPECT_EQ(files.opens, files.closes);
+        numbered += " O-T) simptom " + std::to_string(j) + "\r\n";
+    const std::string fullSymptoms = "S\r\n" + symptomLines(0, MAX_SYMPTOMS);
+    const std::string bothFull = fullSymptoms + symptomLines(0, MAX_LINKS - MAX_SYMPTOMS);
+    const struct {
+        std::string file;
+        std::string message;
+        int syndromes, symptoms, links;
+        std::int64_t readErrorAt = -1;
+    } rows[] = {
+        {"S\r\n O-T) a\r\n O-T) " + std::string(496, 'x') + "\r\nT\r\n O-T) b\r\n",
+         "Nije očekivan tako dug izraz u liniji br.3", 1, 1, 1},
+        // 3 + 10 × 17 + 73 × 18 bytes whole before the read error, line 85 cut.
+        {numbered, "Greška pri čitanju datoteke u liniji br. 85", 1, 83, 83, 1500},
+        {syndromeLines(6, " O-G) x\r\n") + " K-G) kriva\r\n", "Definiran nepoznati spol u liniji 13.", 6, 1, 6},
+        {"S\r\n O-O) a\r\n (M-G) b\r\n", "Definiran nepoznati spol u liniji 3.", 1, 1, 1},
+        {"S\r\n O-O) a\r\n M+G) b\r\n", "Očekivana '-' u liniji 3.", 1, 1, 1},
+        {"S\r O-O) a\r M-X) b\r", "Definirana nepoznata lokacija u liniji 3.", 1, 1, 1},
+        {"S\n O-O) a\n M-G] b\n", "Očekivana ')' u liniji 3.", 1, 1, 1},
+        {"S\r\n O-O) a\r\n M-\r\n", "Definirana nepoznata lokacija u liniji 3.", 1, 1, 1},
+        {"S\r\n O-O) a\r\n M-G\r\n", "Očekivana ')' u liniji 3.", 1, 1, 1},
+        // The marker is checked before the length, the length before the syndrome.
+        {"S\r\n Q-G) " + std::string(300, 't') + "\r\n", "Definiran nepoznati spol u liniji 2.", 1, 0, 0},
+        {"\r\n O-T) " + std::string(256, 't') + "\r\n", "Predugačak opis simptoma u liniji 2.", 0, 0, 0},
+        {" O-T) bez sindroma\r\n", "Simptom bez sindroma u liniji 1.", 0, 0, 0},
+        {"S\r\n" + std::string(256, 'n') + "\r\n", "Predugačak naziv sindroma u liniji 2.", 1, 0, 0},
+        // Capacities: checked before the length; the symptom capacity only for a new
+        // symptom (the repeat is still linked), and before the link capacity.
+        {syndromeLines(MAX_SYNDROMES) + std::string(300, 'x') + "\r\n", "Previše sindroma!",
+         MAX_SYNDROMES, 0, 0},
+        {fullSymptoms + symptomLines(7, 1) + symptomLines(MAX_SYMPTOMS, 1), "Previše simptoma!", 1,
+         MAX_SYMPTOMS, MAX_SYMPTOMS + 1},
+        {syndromeLines(10, symptomLines(0, 300)) + symptomLines(300, 1), "Previše veza!", 10, 300,
+         MAX_LINKS},
+        {bothFull + symptomLines(MAX_SYMPTOMS, 1), "Previše simptoma!", 1, MAX_SYMPTOMS, MAX_LINKS},
+        {bothFull + symptomLines(1, 1), "Previše veza!", 1, MAX_SYMPTOMS, MAX_LINKS},
+    };
+    for (const auto& row : rows) {
+        MemoryFile file{row.file};
+        file.readErrorAt = row.readErrorAt;
+        const Loaded loaded = loadSyndromes(file);
+        const bool endsFile = row.message.starts_with("Nije") || row.message.starts_with("Gre");
+        const bool stop = row.message.starts_with("Previ");
+        EXPECT_EQ(loaded.result, endsFile) << row.message;
+        EXPECT_EQ(loaded.reporter.messages(),
+                  std::vector<std::string>{messageCall(row.message, stop ? "STOP!"
+                                                           : row.message.starts_with("Nije") ? "ERROR"
+                                                                                             : "GREŠKA",
+                                                       stop ? ICON_STOP : ICON_NONE)});
+        EXPECT_EQ(loaded.reporter.calls.back().starts_with("counts"), endsFile) << row.message;
+        EXPECT_EQ(std::tuple(loaded.kb->syndromeCount, loaded.kb->symptomCount, loaded.kb->linkCount),
+                  std::tuple(row.syndromes, row.symptoms, row.links)) << row.message;
+    }
+    // The full capacities themselves load, and blank lines after them are no records.
+    const Loaded full = loadSyndromes(syndromeLines(MAX_SYNDROMES - 1) + bothFull + "\r\n   \r\n");
+    EXPECT_TRUE(full.result);
+    EXPECT_EQ(full.kb->syndromeCount, MAX_SYNDROMES);
+    EXPECT_EQ(full.kb->linkCount, MAX_LINKS);
+    // 255 bytes still fit a name and a text.
+    const Loaded longest = loadSyndromes(std::string(255, 'n') + "\r\n O-T) " + std::string(255, 't'));
+    EXPECT_TRUE(longest.result);
+    EXPECT_EQ(std::strlen(longest.kb->symptoms[0].text), 255u);
+}
+
+// Open, size and chunk failures of both files: one message, the record untouched (not
+// even reset), the file closed; the dictionary is only read after the syndrome file.
+TEST(Loaders, FileFailuresLeaveTheRecordUntouchedAndCloseTheFile)
+{
+    const struct {
+        bool dictionary;
+        bool MemoryFile::*fails; // null: the chunk's allocation fails
+        std::string message;
+    } rows[] = {
+        {false, &MemoryFile::failOpen, "Ne mogu otvoriti datoteku podaci.cxt"},
+        {false, &MemoryFile::failSeekEnd, "Ne mogu se pozicionirati na kraj datoteke podaci.cxt"},
+        {false, &MemoryFile::failTell, "Ne mogu se pozicionirati na kraj datoteke podaci.cxt"},
+        {false, &MemoryFile::failSeekStart, "Ne mogu se pozicionirati na početak datoteke podaci.cxt"},
+        {false, nullptr, "Ne mogu alocirati buffer!"},
+        {true, &MemoryFile::failOpen, "Ne mogu otvoriti datoteku rjecnik.cxt"},
+        {true, &MemoryFile::failTell, "Ne mogu se pozicionirati na kraj datoteke rjecnik.cxt"},
+        {true, &MemoryFile::failSeekStart, "Ne mogu se pozicionirati na početak datoteke rjecnik.cxt"},
+    };
+    for (const auto& row : rows) {
+        MemoryFile files[2] = {MemoryFile{"S\r\n O-T) x\r\n"}, MemoryFile{"A\r\n b\r\n"}};
+        if (row.fails)
+            files[row.dictionary].*row.fails = true;
+        MemoryFileAccess access;
+        access.setFile(SYNDROME_FILE_NAME, files[0]);
+        access.setFile(DICTIONARY_FILE_NAME, files[1]);
+        access.setFailAllocation(row.fails == nullptr);
+        auto kb = std::make_unique<KnowledgeBase>();
+        kb->syndromeCount = kb->wordCount = 7;
+        RecordingReporter reporter;
+        {
+            LineReader reader(access);
+            const bool loaded = loadSyndromeFile(*kb, reader, reporter);
+            EXPECT_EQ(loaded, row.dictionary) << row.message;
+            if (loaded) {
+                reporter.calls.clear();
+                EXPECT_FALSE(loadDictionaryFile(*kb, reader, reporter));
+            }
+        }
+        const bool plain = row.dictionary && row.fails == &MemoryFile::failOpen; // its own caption
+        EXPECT_EQ(reporter.calls,
+                  std::vector<std::string>{messageCall(row.message, plain ? "GRESKA" : "GREŠKA")});
+        EXPECT_EQ(row.dictionary ? kb->wordCount : kb->syndromeCount, 7);
+        EXPECT_EQ(access.openStreams(), 0);
+        EXPECT_EQ(access.heldBlocks(), 0);
+    }
 }
 
 } // namespace

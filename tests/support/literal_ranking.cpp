@@ -1,4 +1,4 @@
-#include "engine/literal_ranking.h"
+#include "literal_ranking.h"
 
 #include "engine/ranking_engine.h"
 

@@ -3,12 +3,11 @@
 #include "knowledge/file_access.h"
 
 #include <cstdint>
+#include <list>
 #include <map>
-#include <memory>
 #include <string>
-#include <vector>
 
-namespace ordisan::tools {
+namespace ordisan::test {
 
 // One data file served from memory, with the failures it should show.
 struct MemoryFile {
@@ -22,19 +21,13 @@ struct MemoryFile {
     std::int64_t readErrorAt = -1;
 };
 
-// Serves the loaders' data files from memory: no disk I/O, and any single operation
-// can be made to fail. A stream handed out is an opaque handle to one of our own
-// stream objects; it is never dereferenced as a FILE.
-class MemoryFileAccess : public FileAccess {
+// The failing file access of every suite, the fuzzer and the benchmarks: the data
+// files from memory, any single operation made to fail on request, and a count of
+// what is still open or held. A stream handed out is never dereferenced as a FILE.
+class MemoryFileAccess final : public FileAccess {
 public:
-    MemoryFileAccess() = default;
-    ~MemoryFileAccess() override;
-
-    void setFile(const std::string& name, MemoryFile file);
+    void setFile(const std::string& name, MemoryFile file) { files_[name] = std::move(file); }
     void setFailAllocation(bool fail) { failAllocation_ = fail; }
-
-    // Bookkeeping, so that callers can check that every stream was closed and every
-    // block released.
     int openStreams() const { return static_cast<int>(streams_.size()); }
     int heldBlocks() const { return heldBlocks_; }
 
@@ -43,8 +36,8 @@ public:
     int seek(std::FILE* stream, std::int64_t offset, int origin) override;
     std::int64_t tell(std::FILE* stream) override;
     std::size_t read(void* buffer, std::size_t size, std::FILE* stream) override;
-    bool atEnd(std::FILE* stream) override;
-    bool failed(std::FILE* stream) override;
+    bool atEnd(std::FILE* stream) override { return streamOf(stream).endOfFile; }
+    bool failed(std::FILE* stream) override { return streamOf(stream).error; }
     char* allocate(std::size_t size) override;
     void release(char* block) override;
 
@@ -58,9 +51,9 @@ private:
     Stream& streamOf(std::FILE* handle);
 
     std::map<std::string, MemoryFile> files_;
-    std::vector<std::unique_ptr<Stream>> streams_;
+    std::list<Stream> streams_; // a stream's handle is its address here
     bool failAllocation_ = false;
     int heldBlocks_ = 0;
 };
 
-} // namespace ordisan::tools
+} // namespace ordisan::test
