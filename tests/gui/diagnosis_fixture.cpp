@@ -1,7 +1,5 @@
 #include "diagnosis_fixture.h"
 
-#include "test_files.h"
-
 #include "platform/resources.h"
 #include "res/resource.h"
 
@@ -10,75 +8,27 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <cstring>
-
 namespace ordisan::test {
-
-namespace {
-
-template <std::size_t N>
-void copy(char (&field)[N], const char* utf8)
-{
-    std::strncpy(field, cp1250(utf8).c_str(), N - 1);
-}
-
-} // namespace
-
-KnowledgeBaseBuilder::KnowledgeBaseBuilder() : kb_(std::make_unique<KnowledgeBase>()) {}
-
-int KnowledgeBaseBuilder::syndrome(const char* name)
-{
-    copy(kb_->syndromes[kb_->syndromeCount].name, name);
-    return kb_->syndromeCount++;
-}
-
-int KnowledgeBaseBuilder::symptom(const char* text, SexCode sex, LocationCode location)
-{
-    SymptomRecord& symptom = kb_->symptoms[kb_->symptomCount];
-    copy(symptom.text, text);
-    symptom.sex = sex;
-    symptom.location = location;
-    symptom.answer = ANSWER_UNKNOWN;
-    return kb_->symptomCount++;
-}
-
-void KnowledgeBaseBuilder::link(int syndrome, int symptom)
-{
-    kb_->links[kb_->linkCount++] = SymptomLink{symptom, syndrome};
-}
-
-void KnowledgeBaseBuilder::word(const char* term, const char* explanation)
-{
-    DictionaryEntry& entry = kb_->words[kb_->wordCount++];
-    copy(entry.term, term);
-    copy(entry.explanation, explanation);
-}
-
-KnowledgeBaseBuilder& KnowledgeBaseBuilder::patient(SexCode sex)
-{
-    kb_->patientSex = sex;
-    return *this;
-}
 
 std::unique_ptr<KnowledgeBase> clinic(SexCode sex)
 {
     KnowledgeBaseBuilder b;
     const int gripa = b.syndrome("Gripa");
-    b.link(gripa, b.symptom("vrućica"));
-    b.link(gripa, b.symptom("kašalj"));
+    b.link(gripa, b.symptom(cp1250("vrućica").c_str()));
+    b.link(gripa, b.symptom(cp1250("kašalj").c_str()));
     const int glavobolja = b.symptom("glavobolja", SEX_BOTH, LOC_HEAD);
     b.link(gripa, glavobolja);
     const int migrena = b.syndrome("Migrena");
-    const int mucnina = b.symptom("mučnina", SEX_BOTH, LOC_TRUNK);
+    const int mucnina = b.symptom(cp1250("mučnina").c_str(), SEX_BOTH, LOC_TRUNK);
     b.link(migrena, glavobolja);
     b.link(migrena, mucnina);
     b.link(migrena, mucnina);
-    const int trudnoca = b.syndrome("Trudnoća");
+    const int trudnoca = b.syndrome(cp1250("Trudnoća").c_str());
     b.link(trudnoca, b.symptom("izostanak menstruacije", SEX_FEMALE, LOC_TRUNK));
     b.link(trudnoca, mucnina);
-    b.link(b.syndrome("Prostatitis"), b.symptom("otežano mokrenje", SEX_MALE, LOC_TRUNK));
-    b.link(b.syndrome("Ženski sindrom"), b.symptom("bol u zdjelici", SEX_FEMALE, LOC_TRUNK));
-    b.symptom("đurđica na koži");
+    b.link(b.syndrome("Prostatitis"), b.symptom(cp1250("otežano mokrenje").c_str(), SEX_MALE, LOC_TRUNK));
+    b.link(b.syndrome(cp1250("Ženski sindrom").c_str()), b.symptom("bol u zdjelici", SEX_FEMALE, LOC_TRUNK));
+    b.symptom(cp1250("đurđica na koži").c_str());
     b.patient(sex);
     return b.take();
 }
@@ -89,7 +39,7 @@ std::unique_ptr<KnowledgeBase> longClinic(int fillers)
     for (int n = 1; n <= fillers; ++n)
         b.link(b.syndrome(("Sindrom " + std::to_string(n)).c_str()),
                b.symptom(("simptom " + std::to_string(n)).c_str()));
-    const int shared = b.symptom("zajednički");
+    const int shared = b.symptom(cp1250("zajednički").c_str());
     b.link(b.syndrome("Zadnji"), shared);
     b.link(0, shared);
     b.patient(SEX_MALE);

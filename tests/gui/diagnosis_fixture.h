@@ -1,7 +1,10 @@
-// What the GUI tests share: one builder of small knowledge bases (texts written in
-// UTF-8, stored as code page 1250), dialogs run with a look at them while they are up,
-// and what a user sees of a tree item.
+// What the GUI tests share beside the suites' common support (knowledge-base builder,
+// code page 1250 text): small clinics, dialogs run with a look at them while they are
+// up, and what a user sees of a tree item.
 #pragma once
+
+#include "knowledge_base_builder.h"
+#include "test_files.h"
 
 #include "diagnosis/diagnosis_dlg.h"
 #include "knowledge/knowledge_base.h"
@@ -16,22 +19,6 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace ordisan::test {
-
-// A knowledge base filled by hand, in the order the loaders would fill it.
-class KnowledgeBaseBuilder final {
-public:
-    KnowledgeBaseBuilder();
-    int syndrome(const char* name);
-    int symptom(const char* text, SexCode sex = SEX_BOTH, LocationCode location = LOC_OTHER);
-    void link(int syndrome, int symptom);
-    void word(const char* term, const char* explanation);
-    KnowledgeBaseBuilder& patient(SexCode sex);
-    KnowledgeBase* get() { return kb_.get(); }
-    std::unique_ptr<KnowledgeBase> take() { return std::move(kb_); }
-
-private:
-    std::unique_ptr<KnowledgeBase> kb_;
-};
 
 // The clinic of the diagnosis tests, for a patient of `sex`:
 //   0 Gripa:          0 vrućica, 1 kašalj, 2 glavobolja

@@ -52,12 +52,12 @@ void MainMenuTest::picturesAndLoadBeforeShowing()
     setMainWindow(&menu);
     QStringList buttons;
     QList<QSize> iconSizes;
-    whileShown(menu, [&] { return menu.RunModal(kb.get()); }, [&] {
+    whileShown(menu, [&] { return menu.RunModal(&kb.kb()); }, [&] {
         for (auto* button : menu.findChildren<PictureButton*>()) // sized to their up images
             buttons.append(button->size() == button->upImage().deviceIndependentSize().toSize() ? "ok" : "wrong");
         iconSizes = menu.windowIcon().availableSizes();
     });
-    QCOMPARE(loadedInto, kb.get());
+    QCOMPARE(loadedInto, &kb.kb());
     QVERIFY(!shownDuringLoad);
     QCOMPARE(buttons, QStringList({"ok", "ok", "ok", "ok"}));
     for (const QSize size : {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(256, 256)})
@@ -142,7 +142,7 @@ void MainMenuTest::buttonsOpenTheViews()
         }
     };
     bool stillOpen = false;
-    whileShown(menu, [&] { return menu.RunModal(kb.get()); }, [&] {
+    whileShown(menu, [&] { return menu.RunModal(&kb.kb()); }, [&] {
         for (int id : {IDC_PREGLED, IDC_RJECNIK, IDC_PREGLED})
             clickAt(menu, id);
         stillOpen = menu.isVisible();

@@ -35,15 +35,15 @@ private slots:
 void OverviewTest::showsTheKnowledgeBase()
 {
     KnowledgeBaseBuilder b;
-    const int zeta = b.syndrome("Čir želuca"), alfa = b.syndrome("Alfa");
+    const int zeta = b.syndrome(cp1250("Čir želuca").c_str()), alfa = b.syndrome("Alfa");
     const int prvi = b.symptom("prvi", SEX_MALE, LOC_HEAD), drugi = b.symptom("drugi", SEX_BOTH, LOC_TRUNK);
-    const int treci = b.symptom("koža peče, đak mućen", SEX_FEMALE, LOC_LIMBS);
+    const int treci = b.symptom(cp1250("koža peče, đak mućen").c_str(), SEX_FEMALE, LOC_LIMBS);
     const int odd[] = {b.symptom("nula", SEX_BOTH, 0), b.symptom("pet", SEX_BOTH, 5), b.symptom("minus", SEX_BOTH, -1)};
     for (const auto& [syndrome, symptom] : {std::pair{zeta, treci}, {alfa, drugi}, {zeta, drugi}, {alfa, prvi}, {zeta, prvi},
                                             {alfa, odd[0]}, {alfa, odd[1]}, {alfa, odd[2]}, {alfa, drugi}})
         b.link(syndrome, symptom);
     b.syndrome("Bez simptoma");
-    KnowledgeBase* kb = b.get();
+    KnowledgeBase* kb = &b.kb();
     kb->patientSex = SEX_MALE;
     kb->syndromeOrder[0] = alfa;
     kb->symptoms[prvi].answer = ANSWER_PRESENT;
@@ -92,7 +92,7 @@ void OverviewTest::keysAndPlace()
     COverviewDlg dialog;
     QPoint centre;
     QStringList focus;
-    QCOMPARE(whileShown(dialog, [&] { return dialog.RunModal(b.get()); }, [&] {
+    QCOMPARE(whileShown(dialog, [&] { return dialog.RunModal(&b.kb()); }, [&] {
         QApplication::setActiveWindow(&dialog);
         QTRY_VERIFY(QApplication::focusWidget());
         centre = dialog.frameGeometry().center();
