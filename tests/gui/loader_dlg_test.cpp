@@ -1,6 +1,6 @@
 // The loader dialog through a whole start: what it shows while waiting, loading and
-// counting down, its messages, how it closes, and what happens without timers. Time
-// is driven by ticking its timers by hand.
+// counting down, its messages, and how it closes. Time is driven by ticking its
+// timers by hand.
 #include "data_folder.h"
 #include "modal_watcher.h"
 
@@ -67,8 +67,6 @@ private slots:
     void closing();
     void messageDuringTheLoad_data();
     void messageDuringTheLoad();
-    void withoutATimer_data();
-    void withoutATimer();
 };
 
 void LoaderDlgTest::fullLoadCountsDownAndClosesItself()
@@ -182,32 +180,6 @@ void LoaderDlgTest::messageDuringTheLoad()
          << (message.icon == QMessageBox::Critical ? "icon=critical" : "icon=none");
     for (const QString& line : after)
         QVERIFY2(seen.contains(line), qPrintable(line + " not in " + seen.join(", ")));
-}
-
-void LoaderDlgTest::withoutATimer_data()
-{
-    QTest::addColumn<int>("refused");
-    QTest::newRow("no start timer: loaded before it shows, counting down") << START;
-    QTest::newRow("no countdown timer: the user closes it") << COUNTDOWN;
-}
-
-void LoaderDlgTest::withoutATimer()
-{
-    QFETCH(int, refused);
-    Start start(syndromeFile(4), dictionaryFile(4));
-    start.timers.refusedPeriod = refused;
-    QStringList first, loaded;
-    QCOMPARE(start.run([&] {
-        first = shown(start.dialog);
-        start.timers.tick(START);
-        loaded = shown(start.dialog);
-        QVERIFY(!start.timers.tick(COUNTDOWN) || refused == START);
-        if (refused == COUNTDOWN)
-            QTest::mouseClick(start.dialog.GetDlgItem(IDC_LOADER_OK), Qt::LeftButton);
-        QCOMPARE(start.dialog.isVisible(), refused == START);
-    }), IDCANCEL);
-    QCOMPARE(first.contains("status=Gotovo..."), refused == START);
-    QVERIFY(loaded.contains("ok=1") && loaded.contains("words=4"));
 }
 
 QTEST_MAIN(LoaderDlgTest)

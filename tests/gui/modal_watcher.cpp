@@ -36,8 +36,6 @@ void ModalWatcher::look()
 
 int ManualTimers::startTimer(int milliseconds, std::function<void()> tick)
 {
-    if (milliseconds == refusedPeriod)
-        return 0;
     timers_.insert(milliseconds, std::move(tick));
     return milliseconds;
 }

@@ -47,9 +47,6 @@ private:
 // the timer's handle.
 class ManualTimers final : public TimerSource {
 public:
-    // Timers of this period cannot be set, as when the system has none left.
-    int refusedPeriod = 0;
-
     int startTimer(int milliseconds, std::function<void()> tick) override;
     void stopTimer(int handle) override { timers_.remove(handle); }
     // One tick of the running timer of that period; false when none runs.
