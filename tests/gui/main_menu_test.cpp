@@ -1,11 +1,10 @@
-// The main menu and the About box: pictures and icon, the load before the menu shows,
-// the About entry and its keys, the buttons that open the views, and how it ends.
+// The main menu and the About box: the About entry and its keys, the buttons that
+// open the views, and how the menu ends.
 #include "diagnosis_fixture.h"
 #include "modal_watcher.h"
 
 #include "app/about_dlg.h"
 #include "app/main_menu_dlg.h"
-#include "platform/picture_button.h"
 #include "platform/window_owner.h"
 #include "res/resource.h"
 
@@ -32,7 +31,6 @@ class MainMenuTest final : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { setMainWindow(nullptr); }
-    void picturesAndLoadBeforeShowing();
     void aboutBox_data();
     void aboutBox();
     void buttonsOpenTheViews();
@@ -40,36 +38,11 @@ private slots:
     void ending();
 };
 
-void MainMenuTest::picturesAndLoadBeforeShowing()
-{
-    KnowledgeBaseBuilder kb;
-    KnowledgeBase* loadedInto = nullptr;
-    bool shownDuringLoad = true;
-    CMainMenuDlg menu([&](KnowledgeBase* base) {
-        loadedInto = base;
-        shownDuringLoad = mainWindow()->isVisible();
-    });
-    setMainWindow(&menu);
-    QStringList buttons;
-    QList<QSize> iconSizes;
-    whileShown(menu, [&] { return menu.RunModal(&kb.kb()); }, [&] {
-        for (auto* button : menu.findChildren<PictureButton*>()) // sized to their up images
-            buttons.append(button->size() == button->upImage().deviceIndependentSize().toSize() ? "ok" : "wrong");
-        iconSizes = menu.windowIcon().availableSizes();
-    });
-    QCOMPARE(loadedInto, &kb.kb());
-    QVERIFY(!shownDuringLoad);
-    QCOMPARE(buttons, QStringList({"ok", "ok", "ok", "ok"}));
-    for (const QSize size : {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(256, 256)})
-        QVERIFY(iconSizes.contains(size));
-}
-
 void MainMenuTest::aboutBox_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("aboutBoxes");
     QTest::newRow("context menu, right click on the picture") << "picture" << 1;
-    QTest::newRow("context menu, right click on a button") << "button" << 1;
     QTest::newRow("context menu, menu key") << "key" << 1;
     QTest::newRow("F1") << "F1" << 1;
     QTest::newRow("system command 17: low bits ignored") << "17" << 1;
@@ -105,8 +78,7 @@ void MainMenuTest::aboutBox()
             QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0));
             QApplication::sendEvent(&menu, &event);
         } else {
-            const QPoint at = how == "button" ? menu.GetDlgItem(IDC_RJECNIK)->geometry().center() : QPoint(30, 440);
-            QTest::mouseClick(menu.windowHandle(), Qt::RightButton, {}, at);
+            QTest::mouseClick(menu.windowHandle(), Qt::RightButton, {}, QPoint(30, 440));
         }
         if (!how[0].isDigit() && how != "F1") {
             QTRY_VERIFY(popup->isVisible());
