@@ -85,14 +85,10 @@ void DictionaryTest::entryGoesUnder()
     QFETCH(QString, letter);
     KnowledgeBaseBuilder b;
     b.word(term.constData(), "x");
-    const QStringList entries = shownFor(b).filter(QRegularExpression("^  "));
-    if (letter.isEmpty()) {
-        QCOMPARE(entries, QStringList());
-        return;
-    }
-    QCOMPARE(entries.size(), 1);
     const QStringList lines = shownFor(b);
-    QCOMPARE(lines[lines.indexOf(entries[0]) - 1].section(' ', 0, 0), letter);
+    const qsizetype entry = lines.indexOf(QRegularExpression("  .* - x .*"));
+    QCOMPARE(lines.filter(QRegularExpression("^  ")).size(), letter.isEmpty() ? 0 : 1);
+    QCOMPARE(entry > 0 ? lines[entry - 1].section(' ', 0, 0) : QString(), letter);
 }
 
 // The longest entry, 151 characters, is shown whole: the column is as wide as the
