@@ -1,5 +1,6 @@
 #include "app/diagnostic_app.h"
 
+#include "app/loader_dlg.h"
 #include "app/main_menu_dlg.h"
 #include "platform/window_owner.h"
 
@@ -11,7 +12,11 @@ CDiagnosticApp::~CDiagnosticApp() = default;
 
 bool CDiagnosticApp::InitInstance()
 {
-    CMainMenuDlg mainMenu(files_);
+    // The loader dialog reads the data files of the current directory.
+    CMainMenuDlg mainMenu([this](KnowledgeBase* kb) {
+        CLoaderDlg loader(files_);
+        loader.RunModal(kb);
+    });
     // From here on every dialog opened without a parent belongs to the main menu,
     // the loader included.
     setMainWindow(&mainMenu);

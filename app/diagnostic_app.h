@@ -10,7 +10,7 @@
 namespace ordisan {
 
 // Owns the one knowledge base of the run and runs the program.
-class CDiagnosticApp {
+class CDiagnosticApp final {
 public:
     CDiagnosticApp();
     ~CDiagnosticApp();

@@ -17,15 +17,9 @@ namespace ordisan {
 // after it opens it loads podaci.cxt and then rjecnik.cxt, showing progress and
 // counts as the loaders report them; after a full load it enables "Ok" and closes
 // itself after a five-second countdown. After an error it stays until closed.
-class CLoaderDlg : public CDialog, public LoadReporter {
+class CLoaderDlg final : public CDialog, public LoadReporter {
     Q_OBJECT
 public:
-    static constexpr int TIMER_START = 1;
-    static constexpr int TIMER_COUNTDOWN = 2;
-    static constexpr int START_DELAY_MS = 200;
-    static constexpr int COUNTDOWN_PERIOD_MS = 1000;
-    static constexpr int COUNTDOWN_SECONDS = 5;
-
     // Reads the data files through `files` (the program: the current directory).
     explicit CLoaderDlg(FileAccess& files, QWidget* parent = nullptr);
 
@@ -33,10 +27,6 @@ public:
     virtual int RunModal(KnowledgeBase* kb);
     // Stops the countdown if it still runs.
     bool DestroyWindow() override;
-
-    // Seconds left before the dialog closes itself; non-zero exactly while the
-    // countdown timer runs.
-    std::int32_t secondsLeft() const { return countdown; }
 
     // LoadReporter: the loaders report here.
     void showMessage(const char* text, const char* caption, int icon) override;
@@ -51,6 +41,12 @@ protected:
     void OnTimer(int id) override;
 
 private:
+    static constexpr int TIMER_START = 1;
+    static constexpr int TIMER_COUNTDOWN = 2;
+    static constexpr int START_DELAY_MS = 200;
+    static constexpr int COUNTDOWN_PERIOD_MS = 1000;
+    static constexpr int COUNTDOWN_SECONDS = 5;
+
     void OnOkButton();
     void runLoad();
     // Shows the updated controls at once: the load keeps the event loop waiting.
@@ -65,7 +61,7 @@ private:
     QString wordCountText;
     QString countdownText;
     LineReader reader;
-    std::int32_t countdown = 0;
+    std::int32_t countdown = 0; // seconds left; non-zero exactly while timer 2 runs
     KnowledgeBase* knowledgeBase = nullptr;
 };
 

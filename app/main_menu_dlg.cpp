@@ -1,7 +1,6 @@
 #include "app/main_menu_dlg.h"
 
 #include "app/about_dlg.h"
-#include "app/loader_dlg.h"
 #include "diagnosis/diagnosis_dlg.h"
 #include "diagnosis/patient_dlg.h"
 #include "platform/resources.h"
@@ -22,8 +21,9 @@ constexpr unsigned COMMAND_MASK = 0xFFF0;
 
 } // namespace
 
-CMainMenuDlg::CMainMenuDlg(FileAccess& dataFiles, QWidget* parent)
-    : CDialog(&MAIN_MENU_TEMPLATE, parent), files(dataFiles), appIcon(loadIcon(IDR_MAINFRAME))
+CMainMenuDlg::CMainMenuDlg(LoadAtStart loadAtStart, QWidget* parent)
+    : CDialog(&MAIN_MENU_TEMPLATE, parent), appIcon(loadIcon(IDR_MAINFRAME)),
+      loadAtStart_(std::move(loadAtStart))
 {
 }
 
@@ -37,33 +37,22 @@ bool CMainMenuDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
-    const QString aboutText = AboutMenuText();
-    if (!aboutText.isEmpty()) {
-        GetSystemMenu().AppendSeparator();
-        GetSystemMenu().AppendItem(IDM_ABOUTBOX, aboutText);
+    if (const QString aboutText = loadString(IDS_ABOUTBOX); !aboutText.isEmpty()) {
+        GetSystemMenu().appendSeparator();
+        GetSystemMenu().appendItem(IDM_ABOUTBOX, aboutText);
     }
 
     SetIcon(appIcon);
 
     // Before the main menu is first shown: at start the user sees the loader alone.
-    RunLoader();
+    if (loadAtStart_)
+        loadAtStart_(knowledgeBase);
 
     pregledButton.AutoLoad(IDC_PREGLED, this);
     dijagnosticiranjeButton.AutoLoad(IDC_DIJAGNOSTICIRANJE, this);
     rjecnikButton.AutoLoad(IDC_RJECNIK, this);
     izlazakButton.AutoLoad(IDOK, this);
     return true;
-}
-
-void CMainMenuDlg::RunLoader()
-{
-    CLoaderDlg loader(files);
-    loader.RunModal(knowledgeBase);
-}
-
-QString CMainMenuDlg::AboutMenuText() const
-{
-    return loadString(IDS_ABOUTBOX);
 }
 
 bool CMainMenuDlg::OnCommand(int id)
@@ -89,7 +78,7 @@ bool CMainMenuDlg::OnSysCommand(unsigned command, long position)
 void CMainMenuDlg::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        SendSysCommand(IDM_ABOUTBOX);
+        sendSysCommand(IDM_ABOUTBOX);
         return;
     }
     CDialog::keyPressEvent(event);

@@ -24,15 +24,6 @@ using namespace ordisan;
 
 namespace {
 
-// The main menu without its loader: the loader is measured on its own before it.
-class MainMenuWithoutLoader final : public CMainMenuDlg {
-public:
-    using CMainMenuDlg::CMainMenuDlg;
-
-protected:
-    void RunLoader() override {}
-};
-
 // Shown, then painted completely once more into an image kept across iterations: a
 // fresh pixmap per frame would measure the system's page faults, not the dialogs.
 void showAndPaint(QWidget& window)
@@ -66,7 +57,8 @@ void showLoaderAndMainMenu(FileAccess& files)
         showAndPaint(loader);
         loader.DestroyWindow();
     }
-    MainMenuWithoutLoader menu(files);
+    // Without a load at start: the loader is measured on its own before it.
+    CMainMenuDlg menu{CMainMenuDlg::LoadAtStart()};
     menu.Create();
     showAndPaint(menu);
     menu.DestroyWindow();

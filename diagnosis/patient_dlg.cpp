@@ -33,14 +33,18 @@ void CPatientDlg::OnOK()
     // A rejected age has been reported once and has the focus again.
     if (!UpdateData(true))
         return;
-    knowledgeBase->patientAge = age;
+    // With no sex chosen the previous one stands, if there is one; without one the
+    // dialog stays open and, like any OK that does not close it, stores nothing.
+    SexCode sex = knowledgeBase->patientSex;
     if (sexIndex == 0)
-        knowledgeBase->patientSex = SEX_MALE;
+        sex = SEX_MALE;
     else if (sexIndex == 1)
-        knowledgeBase->patientSex = SEX_FEMALE;
-    // With no sex chosen the previous one stands, if there is one.
-    if (knowledgeBase->patientSex == SEX_MALE || knowledgeBase->patientSex == SEX_FEMALE)
-        EndDialog(IDOK);
+        sex = SEX_FEMALE;
+    if (sex != SEX_MALE && sex != SEX_FEMALE)
+        return;
+    knowledgeBase->patientAge = age;
+    knowledgeBase->patientSex = sex;
+    EndDialog(IDOK);
 }
 
 } // namespace ordisan

@@ -12,7 +12,7 @@ namespace ordisan {
 // ends it with IDOK, after which the diagnosis runs; "Otkaži", Esc and the close box
 // end it with IDCANCEL and store nothing. It opens with "0" and "Muški spol" every
 // time: it never shows the previous patient.
-class CPatientDlg : public CDialog {
+class CPatientDlg final : public CDialog {
     Q_OBJECT
 public:
     explicit CPatientDlg(QWidget* parent = nullptr);

@@ -5,13 +5,11 @@
 #include "platform/dialog_font.h"
 #include "platform/dialog_units.h"
 #include "platform/group_frame.h"
-#include "platform/native_system_menu.h"
 #include "platform/window_owner.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -84,7 +82,7 @@ void CDialog::buildControls()
             controlsById_.insert(row.id, control);
         if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             const int id = row.id;
-            connect(button, &QAbstractButton::clicked, this, [this, id] { SendCommand(id); });
+            connect(button, &QAbstractButton::clicked, this, [this, id] { sendCommand(id); });
         }
         ++index;
     }
@@ -163,8 +161,8 @@ void CDialog::EndDialog(int result)
 
 bool CDialog::DestroyWindow()
 {
-    for (const Timer& timer : std::as_const(timers_))
-        killTimer(timer.qtId);
+    for (int handle : std::as_const(timers_))
+        stopTimer(handle);
     timers_.clear();
     hide();
     return true;
@@ -190,10 +188,12 @@ void CDialog::MessageBox(const QString& text, const QString& caption, MessageIco
 int CDialog::SetTimer(int id, int milliseconds)
 {
     KillTimer(id);
-    const int qtId = startTimer(milliseconds);
-    if (qtId == 0)
+    const int handle = timerSource_
+        ? timerSource_->startTimer(milliseconds, [this, id] { OnTimer(id); })
+        : startTimer(milliseconds);
+    if (handle == 0)
         return 0;
-    timers_.insert(id, Timer{qtId, milliseconds});
+    timers_.insert(id, handle);
     return id;
 }
 
@@ -202,44 +202,38 @@ bool CDialog::KillTimer(int id)
     const auto found = timers_.constFind(id);
     if (found == timers_.constEnd())
         return false;
-    killTimer(found->qtId);
+    stopTimer(*found);
     timers_.erase(found);
     return true;
 }
 
-int CDialog::TimerInterval(int id) const
+void CDialog::stopTimer(int handle)
 {
-    const auto found = timers_.constFind(id);
-    return found == timers_.constEnd() ? 0 : found->milliseconds;
-}
-
-bool CDialog::FireTimer(int id)
-{
-    const auto found = timers_.constFind(id);
-    if (found == timers_.constEnd())
-        return false;
-    QTimerEvent tick(found->qtId);
-    QCoreApplication::sendEvent(this, &tick);
-    return true;
+    if (timerSource_)
+        timerSource_->stopTimer(handle);
+    else
+        killTimer(handle);
 }
 
 void CDialog::timerEvent(QTimerEvent* event)
 {
-    for (auto it = timers_.constBegin(); it != timers_.constEnd(); ++it) {
-        if (it->qtId == event->timerId()) {
-            OnTimer(it.key());
-            return;
+    if (!timerSource_) {
+        for (auto it = timers_.constBegin(); it != timers_.constEnd(); ++it) {
+            if (it.value() == event->timerId()) {
+                OnTimer(it.key());
+                return;
+            }
         }
     }
     QDialog::timerEvent(event);
 }
 
-void CDialog::SendCommand(int id)
+void CDialog::sendCommand(int id)
 {
     OnCommand(id);
 }
 
-void CDialog::SendSysCommand(unsigned command)
+void CDialog::sendSysCommand(unsigned command)
 {
     OnSysCommand(command, 0);
 }
@@ -286,15 +280,15 @@ bool CDialog::OnSysCommand(unsigned, long)
 
 void CDialog::accept()
 {
-    SendCommand(IDOK);
+    sendCommand(IDOK);
 }
 
 void CDialog::reject()
 {
-    // The close box does nothing while a Cancel button is there but disabled.
+    // The close box and Esc do nothing while a Cancel button is there but disabled.
     if (QWidget* cancel = GetDlgItem(IDCANCEL); cancel && !cancel->isEnabled())
         return;
-    SendCommand(IDCANCEL);
+    sendCommand(IDCANCEL);
 }
 
 int CDialog::defaultCommandId() const
@@ -313,16 +307,16 @@ void CDialog::pressDefaultCommand()
 {
     const int id = defaultCommandId();
     if (id == 0) {
-        SendCommand(IDOK);
+        sendCommand(IDOK);
         return;
     }
     QWidget* button = GetDlgItem(id);
     if (!button) {
-        SendCommand(id);
+        sendCommand(id);
         return;
     }
     if (button->isEnabled())
-        SendCommand(id);
+        sendCommand(id);
 }
 
 void CDialog::keyPressEvent(QKeyEvent* event)
@@ -331,7 +325,7 @@ void CDialog::keyPressEvent(QKeyEvent* event)
     if (plain) {
         switch (event->key()) {
         case Qt::Key_Escape:
-            SendCommand(IDCANCEL);
+            reject(); // refused, like the close box, while Cancel is disabled
             return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -350,16 +344,6 @@ void CDialog::contextMenuEvent(QContextMenuEvent* event)
         event->accept();
     else
         QDialog::contextMenuEvent(event);
-}
-
-bool CDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
-{
-    unsigned command = 0;
-    if (nativeSystemCommand(message, &command) && OnSysCommand(command, 0)) {
-        *result = 0;
-        return true;
-    }
-    return QDialog::nativeEvent(eventType, message, result);
 }
 
 } // namespace ordisan

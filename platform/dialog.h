@@ -9,6 +9,7 @@
 #include "platform/dialog_template.h"
 #include "platform/message_box.h"
 #include "platform/system_menu.h"
+#include "platform/timer_source.h"
 
 #include <QDialog>
 #include <QHash>
@@ -55,26 +56,22 @@ public:
 
     // Window timers: OnTimer(id) every `milliseconds` until KillTimer. SetTimer returns
     // the id, or 0 when the timer cannot be set; setting a running id restarts it.
-    virtual int SetTimer(int id, int milliseconds);
+    int SetTimer(int id, int milliseconds);
     bool KillTimer(int id);
-    // The period of a running timer, 0 when it does not run.
-    int TimerInterval(int id) const;
-    // Delivers one tick of a running timer now, as its period ending would; false when
-    // it does not run. Tests drive time with it.
-    bool FireTimer(int id);
+    // The timers come from `source` (kept, not owned) instead of Qt's; null gives
+    // them back to Qt. Set it before the dialog runs.
+    void setTimerSource(TimerSource* source) { timerSource_ = source; }
 
     // A button click of control `id` (WM_COMMAND, BN_CLICKED) and a system-menu
     // command, delivered to the handlers as the window system would.
-    void SendCommand(int id);
-    void SendSysCommand(unsigned command);
+    void sendCommand(int id);
+    void sendSysCommand(unsigned command);
 
     // The window icon, big and small.
     void SetIcon(const QIcon& icon);
     SystemMenu& GetSystemMenu() { return systemMenu_; }
 
     const DialogTemplate* dialogTemplate() const { return template_; }
-    // The result EndDialog was given; 0 while the dialog runs.
-    int modalResult() const { return modalResult_; }
 
 protected:
     // After the controls exist and before the window is shown. The base writes the
@@ -95,10 +92,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 public slots:
-    // Qt's ways of ending a dialog (close box, Esc, accept) go through the commands.
+    // Qt's ways of ending a dialog (close box, Esc, accept) go through the commands;
+    // none cancels while a Cancel button is there but disabled.
     void accept() override;
     void reject() override;
 
@@ -111,15 +108,13 @@ private:
     void pressDefaultCommand();
     int defaultCommandId() const;
 
-    struct Timer {
-        int qtId;
-        int milliseconds;
-    };
+    void stopTimer(int handle);
 
     const DialogTemplate* template_;
     QList<QWidget*> controls_; // in template order
     QHash<int, QWidget*> controlsById_;
-    QHash<int, Timer> timers_;
+    QHash<int, int> timers_; // dialog's id -> handle of Qt's timer or of the source
+    TimerSource* timerSource_ = nullptr;
     SystemMenu systemMenu_;
     int modalResult_ = 0;
     bool ended_ = false;

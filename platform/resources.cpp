@@ -1,5 +1,6 @@
 #include "platform/resources.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
@@ -13,16 +14,34 @@ namespace {
 
 constexpr int ICON_SIZES[] = {16, 32, 48, 256};
 
-// Rendered pictures by path, size and ratio; the program's one picture cache.
-QHash<QString, QPixmap>& pictureCache()
+// Rendered pictures by path, size and ratio, and the icons made of them: the
+// program's one picture cache. Pixmaps must not outlive the application object, so
+// the first use asks the application to empty the cache as it ends.
+struct PictureCache {
+    QHash<QString, QPixmap> pictures;
+    QHash<int, QIcon> icons;
+    bool releaseAtExit = false;
+};
+
+PictureCache& cacheStore()
 {
-    static QHash<QString, QPixmap> cache;
+    static PictureCache cache;
     return cache;
 }
 
-QHash<int, QIcon>& iconCache()
+void releasePictures()
 {
-    static QHash<int, QIcon> cache;
+    clearPictureCache();
+    cacheStore().releaseAtExit = false; // a later application object asks anew
+}
+
+PictureCache& pictureCache()
+{
+    PictureCache& cache = cacheStore();
+    if (!cache.releaseAtExit && QCoreApplication::instance()) {
+        qAddPostRoutine(releasePictures);
+        cache.releaseAtExit = true;
+    }
     return cache;
 }
 
@@ -51,7 +70,7 @@ QPixmap render(const QString& path, QSize size)
                             .arg(size.width())
                             .arg(size.height())
                             .arg(ratio);
-    auto& cache = pictureCache();
+    auto& cache = pictureCache().pictures;
     if (const auto found = cache.constFind(key); found != cache.constEnd())
         return *found;
 
@@ -117,7 +136,7 @@ QPixmap loadIconPixmap(int number, int size)
 
 QIcon loadIcon(int number)
 {
-    auto& cache = iconCache();
+    auto& cache = pictureCache().icons;
     if (const auto found = cache.constFind(number); found != cache.constEnd())
         return *found;
     QIcon icon;
@@ -132,8 +151,8 @@ QIcon loadIcon(int number)
 
 void clearPictureCache()
 {
-    pictureCache().clear();
-    iconCache().clear();
+    cacheStore().pictures.clear();
+    cacheStore().icons.clear();
 }
 
 } // namespace ordisan

@@ -2,7 +2,6 @@
 
 #include "platform/dialog.h"
 #include "platform/dialog_font.h"
-#include "platform/native_system_menu.h"
 
 #include <QMenu>
 
@@ -34,23 +33,19 @@ void SystemMenu::reset()
     itemCount_ = 0;
 }
 
-void SystemMenu::AppendSeparator()
+void SystemMenu::appendSeparator()
 {
     ++itemCount_;
-    if (nativeSystemMenuAppendSeparator(dialog_))
-        return;
     ensureMenu()->addSeparator();
 }
 
-void SystemMenu::AppendItem(unsigned command, const QString& text)
+void SystemMenu::appendItem(unsigned command, const QString& text)
 {
     ++itemCount_;
-    if (nativeSystemMenuAppendItem(dialog_, command, text))
-        return;
     QAction* action = ensureMenu()->addAction(text);
     action->setData(command);
     QObject::connect(action, &QAction::triggered, &dialog_,
-                     [this, command] { dialog_.SendSysCommand(command); });
+                     [this, command] { dialog_.sendSysCommand(command); });
 }
 
 bool SystemMenu::popup(const QPoint& globalPosition)

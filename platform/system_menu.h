@@ -11,12 +11,11 @@ namespace ordisan {
 
 class CDialog;
 
-// Items a dialog appends to its window's system menu. On Windows they go into the
-// real system menu. A Qt window on X11 or Wayland cannot add to the window
-// manager's menu, so there the items make up a context menu (right mouse button or
+// Items a dialog appends to its window's system menu. A Qt window cannot add to the
+// window manager's menu, so the items make up a context menu (right mouse button or
 // the menu key) instead. Choosing an item sends its command to the dialog's
-// OnSysCommand either way.
-class SystemMenu {
+// OnSysCommand.
+class SystemMenu final {
 public:
     explicit SystemMenu(CDialog& dialog);
     ~SystemMenu();
@@ -26,12 +25,10 @@ public:
 
     // Forgets the items: a window made anew starts with the window system's own.
     void reset();
-    void AppendSeparator();
-    void AppendItem(unsigned command, const QString& text);
+    void appendSeparator();
+    void appendItem(unsigned command, const QString& text);
 
     bool isEmpty() const { return itemCount_ == 0; }
-    // The context menu standing in for the system menu; null on Windows or while empty.
-    QMenu* contextMenu() const { return menu_; }
     // Opens the context menu at a global position; false when there is none.
     bool popup(const QPoint& globalPosition);
 

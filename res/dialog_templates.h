@@ -4,8 +4,6 @@
 
 #include "platform/dialog_template.h"
 
-#include <span>
-
 namespace ordisan {
 
 extern const DialogTemplate ABOUT_BOX_TEMPLATE;  // 100
@@ -15,9 +13,5 @@ extern const DialogTemplate OVERVIEW_TEMPLATE;   // 133
 extern const DialogTemplate DICTIONARY_TEMPLATE; // 136
 extern const DialogTemplate PATIENT_TEMPLATE;    // 139
 extern const DialogTemplate DIAGNOSIS_TEMPLATE;  // 140
-
-// The template with that resource number; null when there is none.
-const DialogTemplate* findDialogTemplate(int id);
-std::span<const DialogTemplate* const> allDialogTemplates();
 
 } // namespace ordisan

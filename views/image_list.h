@@ -9,7 +9,7 @@ namespace ordisan {
 // A tree's pictures, built from the program's icon resources each time a dialog opens
 // and deleted when its window goes. An index is the position of an added icon; -1
 // stands for an icon that could not be added and shows no picture.
-class CImageList {
+class CImageList final {
 public:
     // Starts an empty list of images of `size` device-independent pixels.
     void Create(int size);
@@ -19,8 +19,6 @@ public:
     // Forgets every image; the list is then no list at all.
     void DeleteImageList();
 
-    bool isCreated() const { return created_; }
-    int GetImageCount() const { return static_cast<int>(icons_.size()); }
     QSize imageSize() const { return QSize(size_, size_); }
     // The image at `index`; a null icon for -1 or any other index not in the list.
     QIcon icon(int index) const;

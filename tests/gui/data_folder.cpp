@@ -1,15 +1,6 @@
 #include "data_folder.h"
 
-#include <QFile>
-
 namespace ordisan::test {
-
-void DataFolder::write(const char* name, const QByteArray& bytes)
-{
-    QFile file(dir_.filePath(QString::fromLatin1(name)));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
 
 QByteArray syndromeFile(int count)
 {

@@ -1,26 +1,29 @@
 #pragma once
 
+#include "test_files.h"
+
 #include "knowledge/file_access.h"
 
 #include <QByteArray>
-#include <QTemporaryDir>
-
-#include <memory>
+#include <QString>
 
 namespace ordisan::test {
 
-// A temporary folder for the data files of one test, with a FileAccess on it.
-class DataFolder {
+// The shared temporary folder with a FileAccess on it, for the data files of one test.
+class DataFolder final {
 public:
-    DataFolder() : files_(dir_.path().toStdString()) {}
+    DataFolder() : files_(folder_.path().string()) {}
 
     // Writes `bytes` as they are (code page 1250, line breaks spelled out).
-    void write(const char* name, const QByteArray& bytes);
-    QString path() const { return dir_.path(); }
+    void write(const char* name, const QByteArray& bytes) const
+    {
+        folder_.write(name, bytes.toStdString());
+    }
+    QString path() const { return QString::fromStdString(folder_.path().string()); }
     FileAccess& files() { return files_; }
 
 private:
-    QTemporaryDir dir_;
+    TempFolder folder_;
     FileAccess files_;
 };
 

@@ -5,65 +5,30 @@
 
 #include <QImage>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
-#include <cstring>
-
 namespace ordisan::test {
-
-KnowledgeBaseBuilder::KnowledgeBaseBuilder() : kb_(std::make_unique<KnowledgeBase>()) {}
-
-int KnowledgeBaseBuilder::syndrome(const char* name)
-{
-    const int i = kb_->syndromeCount++;
-    std::strncpy(kb_->syndromes[i].name, name, NAME_SIZE - 1);
-    return i;
-}
-
-int KnowledgeBaseBuilder::symptom(const char* text, SexCode sex, LocationCode location)
-{
-    const int j = kb_->symptomCount++;
-    std::strncpy(kb_->symptoms[j].text, text, NAME_SIZE - 1);
-    kb_->symptoms[j].sex = sex;
-    kb_->symptoms[j].location = location;
-    return j;
-}
-
-void KnowledgeBaseBuilder::link(int syndrome, int symptom)
-{
-    kb_->links[kb_->linkCount++] = SymptomLink{symptom, syndrome};
-}
-
-KnowledgeBaseBuilder& KnowledgeBaseBuilder::patient(SexCode sex)
-{
-    kb_->patientSex = sex;
-    return *this;
-}
 
 std::unique_ptr<KnowledgeBase> clinic(SexCode sex)
 {
     KnowledgeBaseBuilder b;
     const int gripa = b.syndrome("Gripa");
-    const int vrucica = b.symptom("vru\xe6ica");
-    const int kasalj = b.symptom("ka\x9a" "alj");
+    b.link(gripa, b.symptom(cp1250("vrućica").c_str()));
+    b.link(gripa, b.symptom(cp1250("kašalj").c_str()));
     const int glavobolja = b.symptom("glavobolja", SEX_BOTH, LOC_HEAD);
-    b.link(gripa, vrucica);
-    b.link(gripa, kasalj);
     b.link(gripa, glavobolja);
     const int migrena = b.syndrome("Migrena");
-    const int mucnina = b.symptom("mu\xe8nina", SEX_BOTH, LOC_TRUNK);
+    const int mucnina = b.symptom(cp1250("mučnina").c_str(), SEX_BOTH, LOC_TRUNK);
     b.link(migrena, glavobolja);
     b.link(migrena, mucnina);
     b.link(migrena, mucnina);
-    const int trudnoca = b.syndrome("Trudno\xe6" "a");
-    const int izostanak = b.symptom("izostanak menstruacije", SEX_FEMALE, LOC_TRUNK);
-    b.link(trudnoca, izostanak);
+    const int trudnoca = b.syndrome(cp1250("Trudnoća").c_str());
+    b.link(trudnoca, b.symptom("izostanak menstruacije", SEX_FEMALE, LOC_TRUNK));
     b.link(trudnoca, mucnina);
-    const int prostatitis = b.syndrome("Prostatitis");
-    b.link(prostatitis, b.symptom("ote\x9e" "ano mokrenje", SEX_MALE, LOC_TRUNK));
-    const int zenski = b.syndrome("\x8e" "enski sindrom");
-    b.link(zenski, b.symptom("bol u zdjelici", SEX_FEMALE, LOC_TRUNK));
-    b.symptom("\xf0ur\xf0ica na ko\x9ei"); // linked to nothing
+    b.link(b.syndrome("Prostatitis"), b.symptom(cp1250("otežano mokrenje").c_str(), SEX_MALE, LOC_TRUNK));
+    b.link(b.syndrome(cp1250("Ženski sindrom").c_str()), b.symptom("bol u zdjelici", SEX_FEMALE, LOC_TRUNK));
+    b.symptom(cp1250("đurđica na koži").c_str());
     b.patient(sex);
     return b.take();
 }
@@ -71,17 +36,24 @@ std::unique_ptr<KnowledgeBase> clinic(SexCode sex)
 std::unique_ptr<KnowledgeBase> longClinic(int fillers)
 {
     KnowledgeBaseBuilder b;
-    for (int n = 1; n <= fillers; ++n) {
-        const QByteArray name = "Sindrom " + QByteArray::number(n);
-        const QByteArray text = "simptom " + QByteArray::number(n);
-        b.link(b.syndrome(name.constData()), b.symptom(text.constData()));
-    }
-    const int last = b.syndrome("Zadnji");
-    const int shared = b.symptom("zajedni\xe8ki");
-    b.link(last, shared);
+    for (int n = 1; n <= fillers; ++n)
+        b.link(b.syndrome(("Sindrom " + std::to_string(n)).c_str()),
+               b.symptom(("simptom " + std::to_string(n)).c_str()));
+    const int shared = b.symptom(cp1250("zajednički").c_str());
+    b.link(b.syndrome("Zadnji"), shared);
     b.link(0, shared);
     b.patient(SEX_MALE);
     return b.take();
+}
+
+int whileShown(CDialog& dialog, const std::function<int()>& run, const std::function<void()>& look)
+{
+    QTimer::singleShot(0, &dialog, [&] {
+        look();
+        if (dialog.isVisible())
+            dialog.EndDialog(LEFT_OPEN);
+    });
+    return run();
 }
 
 bool OpenDiagnosisDlg::open(KnowledgeBase* kb)
@@ -92,36 +64,40 @@ bool OpenDiagnosisDlg::open(KnowledgeBase* kb)
     return QTest::qWaitForWindowExposed(this);
 }
 
-QTreeWidget* OpenDiagnosisDlg::left() const
+int shownIcon(const QTreeWidgetItem* item, const QList<int>& among)
 {
-    return syndromeTree;
+    const QImage shown = item->icon(0).pixmap(QSize(16, 16)).toImage();
+    for (int number : among)
+        if (!shown.isNull() && loadIconPixmap(number, 16).toImage().convertToFormat(shown.format()) == shown)
+            return number;
+    return 0;
 }
 
-QTreeWidget* OpenDiagnosisDlg::right() const
+QList<int> diagnosisIcons()
 {
-    return symptomTree;
-}
-
-bool OpenPatientDlg::open(KnowledgeBase* kb)
-{
-    knowledgeBase = kb;
-    Create();
-    show();
-    return QTest::qWaitForWindowExposed(this);
+    return {IDI_PRESENT, IDI_ABSENT, IDI_UNKNOWN, IDI_BAND_HALF, IDI_BAND_ABOVE_HALF,
+            IDI_BAND_HIGH, IDI_BAND_BELOW_HALF, IDI_BAND_LOW};
 }
 
 int shownIcon(const QTreeWidgetItem* item)
 {
-    const QImage shown = item->icon(0).pixmap(QSize(16, 16)).toImage();
-    if (shown.isNull())
-        return 0;
-    for (int number : {IDI_PRESENT, IDI_ABSENT, IDI_UNKNOWN, IDI_BAND_HALF, IDI_BAND_ABOVE_HALF,
-                       IDI_BAND_HIGH, IDI_BAND_BELOW_HALF, IDI_BAND_LOW}) {
-        const QImage candidate = loadIconPixmap(number, 16).toImage();
-        if (candidate.convertToFormat(shown.format()) == shown)
-            return number;
+    return shownIcon(item, diagnosisIcons());
+}
+
+QStringList treeLines(const QTreeWidget* tree, const QList<int>& icons, bool itemData)
+{
+    QStringList lines;
+    const auto line = [&](const QTreeWidgetItem* item, const char* indent) {
+        return indent + item->text(0) + (icons.isEmpty() ? QString() : QStringLiteral(" =%1").arg(shownIcon(item, icons)))
+            + (itemData ? QStringLiteral(" #%1").arg(item->data(0, Qt::UserRole).toInt()) : QString());
+    };
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* top = tree->topLevelItem(i);
+        lines.append(line(top, ""));
+        for (int c = 0; c < top->childCount(); ++c)
+            lines.append(line(top->child(c), "  "));
     }
-    return 0;
+    return lines;
 }
 
 QStringList topTexts(const QTreeWidget* tree)
@@ -130,36 +106,6 @@ QStringList topTexts(const QTreeWidget* tree)
     for (int i = 0; i < tree->topLevelItemCount(); ++i)
         texts.append(tree->topLevelItem(i)->text(0));
     return texts;
-}
-
-QStringList childTexts(const QTreeWidgetItem* parent)
-{
-    QStringList texts;
-    for (int c = 0; c < parent->childCount(); ++c)
-        texts.append(parent->child(c)->text(0));
-    return texts;
-}
-
-QTreeWidgetItem* topItem(const QTreeWidget* tree, const QString& text)
-{
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        if (tree->topLevelItem(i)->text(0) == text)
-            return tree->topLevelItem(i);
-    return nullptr;
-}
-
-QList<QTreeWidgetItem*> itemsNamed(const QTreeWidget* tree, const QString& text)
-{
-    QList<QTreeWidgetItem*> found;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* top = tree->topLevelItem(i);
-        if (top->text(0) == text)
-            found.append(top);
-        for (int c = 0; c < top->childCount(); ++c)
-            if (top->child(c)->text(0) == text)
-                found.append(top->child(c));
-    }
-    return found;
 }
 
 void doubleClickAt(QTreeWidget* tree, const QPoint& position)

@@ -1,36 +1,24 @@
-// What the patient and diagnosis dialog tests share: small knowledge bases written
-// out in the test (texts as code page 1250 bytes), the dialogs opened without their
-// modal loop, and what a user sees of a tree item.
+// What the GUI tests share beside the suites' common support (knowledge-base builder,
+// code page 1250 text): small clinics, dialogs run with a look at them while they are
+// up, and what a user sees of a tree item.
 #pragma once
 
+#include "knowledge_base_builder.h"
+#include "test_files.h"
+
 #include "diagnosis/diagnosis_dlg.h"
-#include "diagnosis/patient_dlg.h"
 #include "knowledge/knowledge_base.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace ordisan::test {
-
-// A knowledge base filled by hand, in the order a syndrome file would give it.
-class KnowledgeBaseBuilder {
-public:
-    KnowledgeBaseBuilder();
-    int syndrome(const char* name);
-    int symptom(const char* text, SexCode sex = SEX_BOTH, LocationCode location = LOC_OTHER);
-    void link(int syndrome, int symptom);
-    // The patient the diagnosis is for.
-    KnowledgeBaseBuilder& patient(SexCode sex);
-    std::unique_ptr<KnowledgeBase> take() { return std::move(kb_); }
-
-private:
-    std::unique_ptr<KnowledgeBase> kb_;
-};
 
 // The clinic of the diagnosis tests, for a patient of `sex`:
 //   0 Gripa:          0 vrućica, 1 kašalj, 2 glavobolja
@@ -40,47 +28,42 @@ private:
 //   4 Ženski sindrom: 6 bol u zdjelici (Ž)
 // Symptom 7, "đurđica na koži", belongs to no syndrome.
 std::unique_ptr<KnowledgeBase> clinic(SexCode sex);
-// Syndromes "Sindrom 1" … "Sindrom n", each with its own "simptom k", and last the
-// syndrome "Zadnji" with the symptom "zajednički", which "Sindrom 1" has as well: the
-// shared symptom stands at the top of the left tree and at the bottom of both.
+// "Sindrom 1" … "Sindrom n", each with its own "simptom k", and last "Zadnji" with
+// "zajednički", which "Sindrom 1" has as well: far apart in both trees.
 std::unique_ptr<KnowledgeBase> longClinic(int fillers);
 
-// UTF-8 text of the test source as the program shows it.
 inline QString u8(const char* text)
 {
     return QString::fromUtf8(text);
 }
 
+// Runs `run` (a dialog's RunModal or DoModal); once the dialog is up, `look` sees it.
+// A dialog that `look` left open is then ended with LEFT_OPEN. Returns what `run` did.
+inline constexpr int LEFT_OPEN = -2;
+int whileShown(CDialog& dialog, const std::function<int()>& run, const std::function<void()>& look);
+
 // The diagnosis dialog opened as RunModal opens it, without the modal loop.
 class OpenDiagnosisDlg final : public CDiagnosisDlg {
 public:
-    // False when the window does not appear.
-    [[nodiscard]] bool open(KnowledgeBase* kb);
-    QTreeWidget* left() const;
-    QTreeWidget* right() const;
+    [[nodiscard]] bool open(KnowledgeBase* kb); // false when the window does not appear
+    QTreeWidget* left() const { return syndromeTree; }
+    QTreeWidget* right() const { return symptomTree; }
 };
 
-// The patient dialog likewise.
-class OpenPatientDlg final : public CPatientDlg {
-public:
-    [[nodiscard]] bool open(KnowledgeBase* kb);
-    std::uint32_t ageField() const { return age; }
-    int sexField() const { return sexIndex; }
-};
-
-// The icon resource an item shows: 141, 142, 144, 145 … 149; 0 for any other picture.
+// The icon resource an item shows, found by comparing pictures; 0 for none of `among`.
+int shownIcon(const QTreeWidgetItem* item, const QList<int>& among);
+// The diagnosis dialog's answer and band icons.
+QList<int> diagnosisIcons();
 int shownIcon(const QTreeWidgetItem* item);
-// The texts of the top-level items, or of the children of `parent`.
+// The tree as lines: each top-level text, each child's text indented by two blanks.
+// With `icons`, each line ends in " =N", N the icon it shows among them; with
+// `itemData`, in " #N", N the item's data.
+QStringList treeLines(const QTreeWidget* tree, const QList<int>& icons = {}, bool itemData = false);
 QStringList topTexts(const QTreeWidget* tree);
-QStringList childTexts(const QTreeWidgetItem* parent);
-QTreeWidgetItem* topItem(const QTreeWidget* tree, const QString& text);
-// Every item of the tree, children included, whose text is `text`.
-QList<QTreeWidgetItem*> itemsNamed(const QTreeWidget* tree, const QString& text);
 
-// A double-click as the window system delivers it: press, release, double-click,
-// release, at `position` in the tree's viewport.
+// A double-click as the window system delivers it, at `position` in the viewport.
 void doubleClickAt(QTreeWidget* tree, const QPoint& position);
-// On the middle of the item's text and icon; the item is scrolled into view first.
+// On the middle of the item; the item is scrolled into view first.
 void doubleClick(QTreeWidget* tree, QTreeWidgetItem* item);
 
 } // namespace ordisan::test

@@ -1,5 +1,6 @@
-// The loader dialog through a whole start: the states it shows, its messages, its
-// timers and how it closes. Time is driven by firing its timers.
+// The loader dialog through a whole start: what it shows while waiting, loading and
+// counting down, its messages, and how it closes. Time is driven by ticking its
+// timers by hand.
 #include "data_folder.h"
 #include "modal_watcher.h"
 
@@ -11,7 +12,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <functional>
 #include <memory>
 
 using namespace ordisan;
@@ -19,128 +19,42 @@ using namespace ordisan::test;
 
 namespace {
 
-// What the dialog shows at one moment.
-struct Shown {
-    QString status;
-    QString syndromes;
-    QString symptoms;
-    QString links;
-    QString words;
-    QString countdown;
-    bool okEnabled = false;
-    int progress = -1;
-};
+constexpr int START = 200;
+constexpr int COUNTDOWN = 1000;
 
-Shown shownBy(const CLoaderDlg& dialog)
+// What the dialog shows, one "field=value" line per field.
+QStringList shown(const CLoaderDlg& dialog)
 {
     const auto text = [&](int id) { return dialog.GetDlgItem<QLabel>(id)->text(); };
-    Shown shown;
-    shown.status = text(IDC_STATUS);
-    shown.syndromes = text(IDC_SYNDROME_COUNT);
-    shown.symptoms = text(IDC_SYMPTOM_COUNT);
-    shown.links = text(IDC_LINK_COUNT);
-    shown.words = text(IDC_WORD_COUNT);
-    shown.countdown = text(IDC_COUNTDOWN);
-    shown.okEnabled = dialog.GetDlgItem(IDC_LOADER_OK)->isEnabled();
-    shown.progress = dialog.GetDlgItem<QProgressBar>(IDC_PROGRESS)->value();
-    return shown;
+    return {"status=" + text(IDC_STATUS), "syndromes=" + text(IDC_SYNDROME_COUNT),
+            "symptoms=" + text(IDC_SYMPTOM_COUNT), "links=" + text(IDC_LINK_COUNT),
+            "words=" + text(IDC_WORD_COUNT), "countdown=" + text(IDC_COUNTDOWN),
+            "ok=" + QString::number(dialog.GetDlgItem(IDC_LOADER_OK)->isEnabled()),
+            "progress=" + QString::number(dialog.GetDlgItem<QProgressBar>(IDC_PROGRESS)->value())};
 }
 
-// The same as "field=value" lines, so that a case names only the fields it is about.
-QStringList linesOf(const Shown& shown)
-{
-    return {"status=" + shown.status, "syndromes=" + shown.syndromes, "symptoms=" + shown.symptoms,
-            "links=" + shown.links, "words=" + shown.words, "countdown=" + shown.countdown,
-            "ok=" + QString::number(shown.okEnabled), "progress=" + QString::number(shown.progress)};
-}
+// A loader on its own data folder and knowledge base, with timers ticked by hand.
+struct Start {
+    DataFolder folder;
+    ManualTimers timers;
+    std::unique_ptr<KnowledgeBase> kb = std::make_unique<KnowledgeBase>();
+    CLoaderDlg dialog{folder.files()};
 
-void expectShown(const Shown& shown, const QStringList& expected)
-{
-    const QStringList lines = linesOf(shown);
-    for (const QString& line : expected)
-        QVERIFY2(lines.contains(line), qPrintable(line + " not in " + lines.join(", ")));
-}
-
-std::unique_ptr<KnowledgeBase> emptyKnowledgeBase()
-{
-    return std::make_unique<KnowledgeBase>();
-}
-
-// Remembers what a widget showed when it was last painted.
-class PaintRecorder final : public QObject {
-public:
-    explicit PaintRecorder(std::function<QString()> shown) : shown_(std::move(shown)) {}
-    QString lastPainted;
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    Start(const QByteArray& syndromes, const QByteArray& dictionary)
     {
-        if (event->type() == QEvent::Paint) {
-            lastPainted = shown_();
-            ++paints;
-        }
-        return false;
+        for (const auto& [name, bytes] : {std::pair{"podaci.cxt", syndromes}, {"rjecnik.cxt", dictionary}})
+            if (!bytes.isNull())
+                folder.write(name, bytes);
+        dialog.setTimerSource(&timers);
     }
-
-private:
-    std::function<QString()> shown_;
-};
-
-// A loader that checks, as each report returns, that the updated control has been
-// painted with the reported value: the load keeps the event loop waiting, so only an
-// immediate repaint puts the value on the screen.
-class WatchedLoader final : public CLoaderDlg {
-public:
-    using CLoaderDlg::CLoaderDlg;
-    PaintRecorder* progress = nullptr;
-    PaintRecorder* syndromes = nullptr;
-    PaintRecorder* words = nullptr;
-    QStringList unseen;
-    int reports = 0;
-
-    void showProgress(int percent) override
+    int run(const std::function<void()>& look)
     {
-        CLoaderDlg::showProgress(percent);
-        check(progress, QString::number(percent), "progress");
+        QTimer::singleShot(0, &dialog, [&] {
+            look();
+            dialog.close(); // the close box, unless it closed already
+        });
+        return dialog.RunModal(kb.get());
     }
-    void showSyndromeCounts(int syndromeCount, int symptomCount, int linkCount) override
-    {
-        CLoaderDlg::showSyndromeCounts(syndromeCount, symptomCount, linkCount);
-        check(syndromes, QString::number(syndromeCount), "syndromes");
-    }
-    void showWordCount(int wordCount) override
-    {
-        CLoaderDlg::showWordCount(wordCount);
-        check(words, QString::number(wordCount), "words");
-    }
-
-private:
-    void check(const PaintRecorder* recorder, const QString& value, const char* what)
-    {
-        if (!recorder)
-            return;
-        ++reports;
-        if (recorder->lastPainted != value)
-            unseen.append(QStringLiteral("%1 %2 (painted: %3)")
-                              .arg(QLatin1String(what), value, recorder->lastPainted));
-    }
-};
-
-// A loader whose window timers can be refused, as when the system has none left.
-class RefusingLoader final : public CLoaderDlg {
-public:
-    RefusingLoader(FileAccess& files, int refusedId) : CLoaderDlg(files), refusedId_(refusedId) {}
-
-    int SetTimer(int id, int milliseconds) override
-    {
-        if (id == refusedId_)
-            return 0;
-        return CLoaderDlg::SetTimer(id, milliseconds);
-    }
-
-private:
-    int refusedId_;
 };
 
 } // namespace
@@ -149,155 +63,98 @@ class LoaderDlgTest final : public QObject {
     Q_OBJECT
 private slots:
     void fullLoadCountsDownAndClosesItself();
-    void closingDuringTheCountdown_data();
-    void closingDuringTheCountdown();
-    void escBeforeTheLoadLeavesTheKnowledgeBaseEmpty();
+    void closing_data();
+    void closing();
     void messageDuringTheLoad_data();
     void messageDuringTheLoad();
-    void updatedControlsRepaintDuringTheLoad();
-    void withoutAStartTimerTheLoadRunsBeforeShowing();
-    void withoutACountdownTimerOnlyTheUserCloses();
 };
 
 void LoaderDlgTest::fullLoadCountsDownAndClosesItself()
 {
-    DataFolder folder;
-    folder.write("podaci.cxt", syndromeFile(12));
-    folder.write("rjecnik.cxt", dictionaryFile(7));
-    auto kb = emptyKnowledgeBase();
+    Start start(syndromeFile(12), dictionaryFile(7));
     ModalWatcher watcher;
-    CLoaderDlg dialog(folder.files());
-
-    Shown waiting, loaded;
-    QStringList countdown;
-    QList<bool> visible;
-    int startPeriod = 0, countdownPeriod = 0;
-    bool percentageShown = true;
-    QTimer::singleShot(0, &dialog, [&] {
-        waiting = shownBy(dialog);
-        startPeriod = dialog.TimerInterval(CLoaderDlg::TIMER_START);
-        percentageShown = dialog.GetDlgItem<QProgressBar>(IDC_PROGRESS)->isTextVisible();
-        dialog.FireTimer(CLoaderDlg::TIMER_START);
-        loaded = shownBy(dialog);
-        countdownPeriod = dialog.TimerInterval(CLoaderDlg::TIMER_COUNTDOWN);
-        for (int tick = 0; tick < 5; ++tick) {
-            dialog.FireTimer(CLoaderDlg::TIMER_COUNTDOWN);
-            countdown.append(dialog.GetDlgItem<QLabel>(IDC_COUNTDOWN)->text());
-            visible.append(dialog.isVisible());
-        }
-    });
-    QCOMPARE(dialog.RunModal(kb.get()), IDCANCEL);
-
-    // Waiting: every field empty, the template's texts never seen.
-    QCOMPARE(linesOf(waiting), QStringList({"status=", "syndromes=", "symptoms=", "links=", "words=",
-                                            "countdown=", "ok=0", "progress=0"}));
-    QCOMPARE(startPeriod, 200);
-    QVERIFY(!percentageShown);
-    // The countdown empty until the first tick; the dictionary's end sets the bar back.
-    QCOMPARE(linesOf(loaded), QStringList({"status=Gotovo...", "syndromes=12", "symptoms=12", "links=12",
-                                           "words=7", "countdown=", "ok=1", "progress=0"}));
-    QCOMPARE(countdownPeriod, 1000);
-
-    // Four ticks show 4 … 1; the fifth closes without showing 0.
-    QCOMPARE(countdown.mid(0, 4), (QStringList{"4", "3", "2", "1"}));
-    QCOMPARE(visible, (QList<bool>{true, true, true, true, false}));
-    QCOMPARE(dialog.TimerInterval(CLoaderDlg::TIMER_COUNTDOWN), 0);
-    QCOMPARE(dialog.secondsLeft(), 0);
+    QStringList waiting, loaded, countdown;
+    bool percentShown = true;
+    QCOMPARE(start.run([&] {
+        waiting = shown(start.dialog);
+        percentShown = start.dialog.GetDlgItem<QProgressBar>(IDC_PROGRESS)->isTextVisible();
+        start.timers.tick(START);
+        loaded = shown(start.dialog);
+        while (start.timers.tick(COUNTDOWN))
+            countdown.append(start.dialog.isVisible() ? start.dialog.GetDlgItem<QLabel>(IDC_COUNTDOWN)->text() : "closed");
+    }), IDCANCEL);
+    // The template's texts are never seen; the countdown is empty until the first tick,
+    // shows 4 … 1 and closes on the fifth without showing 0.
+    QCOMPARE(waiting, QStringList({"status=", "syndromes=", "symptoms=", "links=", "words=", "countdown=", "ok=0", "progress=0"}));
+    QVERIFY(!percentShown);
+    QCOMPARE(loaded, QStringList({"status=Gotovo...", "syndromes=12", "symptoms=12", "links=12", "words=7", "countdown=", "ok=1", "progress=0"}));
+    QCOMPARE(countdown, QStringList({"4", "3", "2", "1", "closed"}));
     QVERIFY(watcher.messages.isEmpty());
-    QCOMPARE(kb->syndromeCount, 12);
-    QCOMPARE(kb->wordCount, 7);
+    QCOMPARE(start.kb->wordCount, 7);
 }
 
-void LoaderDlgTest::closingDuringTheCountdown_data()
+void LoaderDlgTest::closing_data()
 {
+    QTest::addColumn<bool>("loaded");
     QTest::addColumn<QString>("how");
-    QTest::newRow("Ok") << "ok";
-    QTest::newRow("Enter") << "enter";
-    QTest::newRow("Esc") << "esc";
-    QTest::newRow("close box") << "close";
+    QTest::newRow("Ok while counting down") << true << "ok";
+    QTest::newRow("Enter while counting down") << true << "enter";
+    QTest::newRow("Esc while counting down") << true << "esc";
+    QTest::newRow("close box while counting down") << true << "close";
+    QTest::newRow("Esc before the load") << false << "esc";
 }
 
-void LoaderDlgTest::closingDuringTheCountdown()
+// At once, with IDCANCEL, no timer left running; before the load nothing is loaded
+// and Enter does nothing, "Ok" being disabled.
+void LoaderDlgTest::closing()
 {
+    QFETCH(bool, loaded);
     QFETCH(QString, how);
-    DataFolder folder;
-    folder.write("podaci.cxt", syndromeFile(3));
-    folder.write("rjecnik.cxt", dictionaryFile(3));
-    auto kb = emptyKnowledgeBase();
-    CLoaderDlg dialog(folder.files());
-    bool countingDown = false;
-    QTimer::singleShot(0, &dialog, [&] {
-        dialog.FireTimer(CLoaderDlg::TIMER_START);
-        dialog.FireTimer(CLoaderDlg::TIMER_COUNTDOWN);
-        countingDown = dialog.TimerInterval(CLoaderDlg::TIMER_COUNTDOWN) != 0;
-        if (how == QLatin1String("ok"))
-            QTest::mouseClick(dialog.GetDlgItem(IDC_LOADER_OK), Qt::LeftButton);
-        else if (how == QLatin1String("enter"))
-            QTest::keyClick(&dialog, Qt::Key_Return);
-        else if (how == QLatin1String("esc"))
-            QTest::keyClick(&dialog, Qt::Key_Escape);
+    Start start(syndromeFile(3), dictionaryFile(3));
+    bool openAfterEnter = false;
+    QCOMPARE(start.run([&] {
+        if (loaded) {
+            start.timers.tick(START);
+            start.timers.tick(COUNTDOWN);
+        } else {
+            QTest::keyClick(&start.dialog, Qt::Key_Return);
+            openAfterEnter = start.dialog.isVisible();
+        }
+        if (how == "ok")
+            QTest::mouseClick(start.dialog.GetDlgItem(IDC_LOADER_OK), Qt::LeftButton);
+        else if (how == "close")
+            start.dialog.close();
         else
-            dialog.close();
-    });
-    QCOMPARE(dialog.RunModal(kb.get()), IDCANCEL);
-    QVERIFY(countingDown);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.TimerInterval(CLoaderDlg::TIMER_COUNTDOWN), 0);
+            QTest::keyClick(&start.dialog, how == "esc" ? Qt::Key_Escape : Qt::Key_Return);
+        QVERIFY(!start.dialog.isVisible());
+    }), IDCANCEL);
+    QVERIFY(!start.timers.running(START) && !start.timers.running(COUNTDOWN));
+    QCOMPARE(start.kb->syndromeCount, loaded ? 3 : 0);
+    QCOMPARE(openAfterEnter, !loaded);
 }
 
-void LoaderDlgTest::escBeforeTheLoadLeavesTheKnowledgeBaseEmpty()
-{
-    DataFolder folder;
-    folder.write("podaci.cxt", syndromeFile(3));
-    folder.write("rjecnik.cxt", dictionaryFile(3));
-    auto kb = emptyKnowledgeBase();
-    CLoaderDlg dialog(folder.files());
-    bool enterDidNothing = false;
-    QTimer::singleShot(0, &dialog, [&] {
-        // "Ok" is the disabled default button: Enter does nothing yet.
-        QTest::keyClick(&dialog, Qt::Key_Return);
-        enterDidNothing = dialog.isVisible();
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
-    QCOMPARE(dialog.RunModal(kb.get()), IDCANCEL);
-    QVERIFY(enterDidNothing);
-    QCOMPARE(kb->syndromeCount, 0);
-    QCOMPARE(kb->symptomCount, 0);
-    QCOMPARE(kb->wordCount, 0);
-    QCOMPARE(dialog.TimerInterval(CLoaderDlg::TIMER_START), 0);
-}
-
-// A file missing or wrong: one message over the loader, and what the fields show
-// after it. A null file is not written at all.
+// A file missing or wrong: one message over the loader, and what the fields and the
+// knowledge base show after it. A null file is not written at all.
 void LoaderDlgTest::messageDuringTheLoad_data()
 {
     QTest::addColumn<QByteArray>("syndromes");
     QTest::addColumn<QByteArray>("dictionary");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("after");
     QByteArray full;
     for (int i = 0; i <= MAX_SYNDROMES; ++i)
         full += "S" + QByteArray::number(i) + "\n";
-
-    // The syndrome count is what the knowledge base holds; the dictionary never tried.
-    QTest::newRow("no syndrome file")
-        << QByteArray() << dictionaryFile(3) << "Ne mogu otvoriti datoteku podaci.cxt" << "GREŠKA"
-        << QStringList{"status=", "syndromes=0", "words=", "ok=0", "countdown period=0", "kb words=0", "icon=none"};
-    QTest::newRow("no dictionary file")
-        << syndromeFile(8) << QByteArray() << "Ne mogu otvoriti datoteku rjecnik.cxt" << "GRESKA"
-        << QStringList{"status=Ucitavam rijeci iz rijecnika...", "syndromes=8", "symptoms=8", "links=8",
-                       "words=0", "ok=0", "countdown period=0", "kb syndromes=8"};
-    // The loader last reported 5 syndromes; the knowledge base holds 6, and so does the field.
-    QTest::newRow("error at the sixth syndrome")
-        << syndromeFile(6) + " X-G) Los spol\r\n" << dictionaryFile(3)
-        << "Definiran nepoznati spol u liniji 13." << "GREŠKA"
-        << QStringList{"status=", "syndromes=6", "symptoms=6", "links=6", "ok=0", "kb syndromes=6",
-                       "kb words=0"};
+    QTest::newRow("no syndrome file") << QByteArray() << dictionaryFile(3) << "Ne mogu otvoriti datoteku podaci.cxt" << "GREŠKA"
+        << QStringList{"status=", "syndromes=0", "words=", "ok=0", "counting down=0", "kb words=0", "icon=none"};
+    QTest::newRow("no dictionary file") << syndromeFile(8) << QByteArray() << "Ne mogu otvoriti datoteku rjecnik.cxt" << "GRESKA"
+        << QStringList{"status=Ucitavam rijeci iz rijecnika...", "syndromes=8", "links=8", "words=0", "ok=0", "counting down=0"};
+    // The loader last reported 5 syndromes; the field shows the 6 the knowledge base holds.
+    QTest::newRow("error at the sixth syndrome") << syndromeFile(6) + " X-G) Los spol\r\n" << dictionaryFile(3)
+        << "Definiran nepoznati spol u liniji 13." << "GREŠKA" << QStringList{"syndromes=6", "links=6", "kb syndromes=6", "kb words=0"};
     QTest::newRow("full table") << full << QByteArray() << "Previše sindroma!" << "STOP!"
-                                << QStringList{"syndromes=500", "icon=critical"};
-    QTest::newRow("overlong line goes on")
-        << syndromeFile(2) + QByteArray(600, 'a') + "\r\n" + syndromeFile(1) << dictionaryFile(2)
+        << QStringList{"syndromes=500", "icon=critical"};
+    QTest::newRow("overlong line goes on") << syndromeFile(2) + QByteArray(600, 'a') + "\r\n" + syndromeFile(1) << dictionaryFile(2)
         << "Nije očekivan tako dug izraz u liniji br.5" << "ERROR" << QStringList{"status=Gotovo...", "ok=1"};
 }
 
@@ -307,104 +164,22 @@ void LoaderDlgTest::messageDuringTheLoad()
     QFETCH(QByteArray, dictionary);
     QFETCH(QString, text);
     QFETCH(QString, caption);
-    QFETCH(QStringList, shown);
-    DataFolder folder;
-    if (!syndromes.isNull())
-        folder.write("podaci.cxt", syndromes);
-    if (!dictionary.isNull())
-        folder.write("rjecnik.cxt", dictionary);
-    auto kb = emptyKnowledgeBase();
+    QFETCH(QStringList, after);
+    Start start(syndromes, dictionary);
     ModalWatcher watcher;
-    CLoaderDlg dialog(folder.files());
-    QStringList after;
-    QTimer::singleShot(0, &dialog, [&] {
-        dialog.FireTimer(CLoaderDlg::TIMER_START);
-        after = linesOf(shownBy(dialog))
-            << "countdown period=" + QString::number(dialog.TimerInterval(CLoaderDlg::TIMER_COUNTDOWN));
-        QTest::keyClick(&dialog, Qt::Key_Escape);
+    QStringList seen;
+    start.run([&] {
+        start.timers.tick(START);
+        seen = shown(start.dialog) << "counting down=" + QString::number(start.timers.running(COUNTDOWN));
     });
-    QCOMPARE(dialog.RunModal(kb.get()), IDCANCEL);
     QCOMPARE(watcher.messages.size(), 1);
-    QCOMPARE(watcher.messages[0].text, text);
-    QCOMPARE(watcher.messages[0].caption, caption);
-    QCOMPARE(watcher.messages[0].owner, &dialog);
-    after << "kb syndromes=" + QString::number(kb->syndromeCount) << "kb words=" + QString::number(kb->wordCount)
-          << (watcher.messages[0].icon == QMessageBox::Critical ? "icon=critical" : "icon=none");
-    for (const QString& line : shown)
-        QVERIFY2(after.contains(line), qPrintable(line + " not in " + after.join(", ")));
-}
-
-void LoaderDlgTest::updatedControlsRepaintDuringTheLoad()
-{
-    DataFolder folder;
-    folder.write("podaci.cxt", syndromeFile(40));
-    folder.write("rjecnik.cxt", dictionaryFile(20));
-    auto kb = emptyKnowledgeBase();
-    WatchedLoader dialog(folder.files());
-    bool exposed = false;
-    QTimer::singleShot(0, &dialog, [&] {
-        exposed = QTest::qWaitForWindowExposed(&dialog);
-        auto* bar = dialog.GetDlgItem<QProgressBar>(IDC_PROGRESS);
-        auto* syndromeField = dialog.GetDlgItem<QLabel>(IDC_SYNDROME_COUNT);
-        auto* wordField = dialog.GetDlgItem<QLabel>(IDC_WORD_COUNT);
-        PaintRecorder progress([bar] { return QString::number(bar->value()); });
-        PaintRecorder syndromes([syndromeField] { return syndromeField->text(); });
-        PaintRecorder words([wordField] { return wordField->text(); });
-        bar->installEventFilter(&progress);
-        syndromeField->installEventFilter(&syndromes);
-        wordField->installEventFilter(&words);
-        dialog.progress = &progress;
-        dialog.syndromes = &syndromes;
-        dialog.words = &words;
-        dialog.FireTimer(CLoaderDlg::TIMER_START);
-        dialog.progress = dialog.syndromes = dialog.words = nullptr;
-        dialog.close();
-    });
-    dialog.RunModal(kb.get());
-    QVERIFY(exposed);
-    // Progress and counts after every fifth syndrome (8) and word (4), and at each end.
-    QCOMPARE(dialog.reports, 2 * (8 + 1) + 2 * (4 + 1));
-    QVERIFY2(dialog.unseen.isEmpty(), qPrintable(dialog.unseen.join(QStringLiteral("; "))));
-}
-
-void LoaderDlgTest::withoutAStartTimerTheLoadRunsBeforeShowing()
-{
-    DataFolder folder;
-    folder.write("podaci.cxt", syndromeFile(4));
-    folder.write("rjecnik.cxt", dictionaryFile(4));
-    auto kb = emptyKnowledgeBase();
-    RefusingLoader dialog(folder.files(), CLoaderDlg::TIMER_START);
-    Shown first;
-    int countdownPeriod = 0;
-    QTimer::singleShot(0, &dialog, [&] {
-        first = shownBy(dialog);
-        countdownPeriod = dialog.TimerInterval(CLoaderDlg::TIMER_COUNTDOWN);
-        dialog.close();
-    });
-    dialog.RunModal(kb.get());
-    expectShown(first, {"status=Gotovo...", "syndromes=4"});
-    QCOMPARE(countdownPeriod, 1000);
-    QCOMPARE(kb->wordCount, 4);
-}
-
-void LoaderDlgTest::withoutACountdownTimerOnlyTheUserCloses()
-{
-    DataFolder folder;
-    folder.write("podaci.cxt", syndromeFile(4));
-    folder.write("rjecnik.cxt", dictionaryFile(4));
-    auto kb = emptyKnowledgeBase();
-    RefusingLoader dialog(folder.files(), CLoaderDlg::TIMER_COUNTDOWN);
-    Shown loaded;
-    int secondsLeft = -1;
-    QTimer::singleShot(0, &dialog, [&] {
-        dialog.FireTimer(CLoaderDlg::TIMER_START);
-        loaded = shownBy(dialog);
-        secondsLeft = dialog.secondsLeft();
-        dialog.GetDlgItem<QPushButton>(IDC_LOADER_OK)->click();
-    });
-    QCOMPARE(dialog.RunModal(kb.get()), IDCANCEL);
-    expectShown(loaded, {"status=Gotovo...", "ok=1"});
-    QCOMPARE(secondsLeft, 0);
+    const MessageRecord& message = watcher.messages[0];
+    QCOMPARE(QStringList({message.text, message.caption}), QStringList({text, caption}));
+    QVERIFY(message.owner == &start.dialog && message.buttonCount == 1);
+    seen << "kb syndromes=" + QString::number(start.kb->syndromeCount) << "kb words=" + QString::number(start.kb->wordCount)
+         << (message.icon == QMessageBox::Critical ? "icon=critical" : "icon=none");
+    for (const QString& line : after)
+        QVERIFY2(seen.contains(line), qPrintable(line + " not in " + seen.join(", ")));
 }
 
 QTEST_MAIN(LoaderDlgTest)

@@ -1,5 +1,10 @@
+// Driving what a user would wait for: the modal windows a test's code opens, and the
+// ticks of a dialog's window timers.
 #pragma once
 
+#include "platform/timer_source.h"
+
+#include <QHash>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -36,6 +41,20 @@ private:
 
     QTimer timer_;
     QList<QPointer<QWidget>> seen_;
+};
+
+// Window timers that tick only when the test says so, one per period; the period is
+// the timer's handle.
+class ManualTimers final : public TimerSource {
+public:
+    int startTimer(int milliseconds, std::function<void()> tick) override;
+    void stopTimer(int handle) override { timers_.remove(handle); }
+    // One tick of the running timer of that period; false when none runs.
+    bool tick(int milliseconds);
+    bool running(int milliseconds) const { return timers_.contains(milliseconds); }
+
+private:
+    QHash<int, std::function<void()>> timers_;
 };
 
 } // namespace ordisan::test

@@ -8,9 +8,8 @@
 #include "knowledge/loaders.h"
 #include "platform/window_owner.h"
 #include "res/resource.h"
-#include "views/dictionary_dlg.h"
-#include "views/overview_dlg.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTimer>
 #include <QTreeWidget>
@@ -33,31 +32,6 @@ public:
     void showWordCount(int) override {}
 };
 
-class LookMenu final : public CMainMenuDlg {
-public:
-    LookMenu(FileAccess& files, bool dictionary) : CMainMenuDlg(files), dictionary_(dictionary) {}
-    void openView()
-    {
-        if (dictionary_)
-            OnRjecnik();
-        else
-            OnPregled();
-    }
-
-protected:
-    void RunLoader() override
-    {
-        QuietReporter reporter;
-        LineReader reader(files_);
-        if (loadSyndromeFile(*knowledgeBase, reader, reporter))
-            loadDictionaryFile(*knowledgeBase, reader, reporter);
-    }
-
-private:
-    FileAccess files_;
-    bool dictionary_;
-};
-
 void expandRows(QTreeWidget* tree, const QStringList& rows)
 {
     for (const QString& row : rows)
@@ -75,7 +49,12 @@ int main(int argc, char** argv)
 
     auto kb = std::make_unique<KnowledgeBase>();
     FileAccess files;
-    LookMenu menu(files, dictionary);
+    CMainMenuDlg menu([&files](KnowledgeBase* base) {
+        QuietReporter reporter;
+        LineReader reader(files);
+        if (loadSyndromeFile(*base, reader, reporter))
+            loadDictionaryFile(*base, reader, reporter);
+    });
     setMainWindow(&menu);
     QTimer::singleShot(500, &menu, [&] {
         QTimer::singleShot(300, &menu, [&] {
@@ -83,7 +62,7 @@ int main(int argc, char** argv)
                 if (auto* tree = view->GetDlgItem<QTreeWidget>(IDC_TREE))
                     expandRows(tree, arguments);
         });
-        menu.openView();
+        menu.GetDlgItem<QAbstractButton>(dictionary ? IDC_RJECNIK : IDC_PREGLED)->click();
         menu.close();
     });
     menu.RunModal(kb.get());
