@@ -19,9 +19,12 @@ SearchMatch matchIn(const QString& text, const QString& typed)
 {
     SearchMatch best = SearchMatch::None;
     for (qsizetype at = text.indexOf(typed); at >= 0; at = text.indexOf(typed, at + 1)) {
-        if (at == 0 || !text.at(at - 1).isLetterOrNumber())
-            return SearchMatch::WordStart;
-        best = SearchMatch::Contains;
+        if (at == 0)
+            return SearchMatch::TextStart;
+        if (!text.at(at - 1).isLetterOrNumber())
+            best = SearchMatch::WordStart;
+        else
+            best = std::max(best, SearchMatch::Contains);
     }
     return best;
 }
@@ -52,16 +55,17 @@ SearchMatch matchItemText(const QString& text, const QString& typed)
     if (folded.isEmpty())
         return SearchMatch::None;
     SearchMatch match = matchIn(foldForSearch(text), folded);
-    if (match != SearchMatch::WordStart && text.contains(u'đ', Qt::CaseInsensitive)) {
+    if (match != SearchMatch::TextStart && text.contains(u'đ', Qt::CaseInsensitive)) {
         QString plainD = text;
         plainD.replace(u'đ', u'd').replace(u'Đ', u'D');
         match = std::max(match, matchIn(foldForSearch(plainD), folded));
     }
     const QString lowerTyped = typed.toLower();
-    if (match == SearchMatch::WordStart && folded != lowerTyped
-        && matchIn(withoutPercentPrefix(text).toLower(), lowerTyped) == SearchMatch::WordStart)
-        return SearchMatch::WordStartAsTyped;
-    return match;
+    if (match < SearchMatch::WordStart || folded == lowerTyped
+        || matchIn(withoutPercentPrefix(text).toLower(), lowerTyped) != match)
+        return match;
+    return match == SearchMatch::TextStart ? SearchMatch::TextStartAsTyped
+                                           : SearchMatch::WordStartAsTyped;
 }
 
 } // namespace ordisan

@@ -10,11 +10,13 @@ namespace ordisan {
 // and a leading "(NN%) - " left out, since every diagnosis item begins with one.
 QString foldForSearch(const QString& text);
 
-// How well an item text answers the typed text, worst to best: a word of the text
-// beginning with it beats the text only containing it; and typed with Croatian
-// letters, a word beginning with exactly those letters beats one that only folds alike
-// ("č" prefers "Čir" to "Cista"). Đ also reads as a plain d ("du" finds "đumbir").
-enum class SearchMatch { None, Contains, WordStart, WordStartAsTyped };
+// How well an item text answers the typed text, worst to best: the text beginning with
+// it beats a later word beginning with it ("trbuh" finds the term "Trbuh - abdomen"
+// before "Abdomen - trbuh"), which beats the text only containing it; and at the same
+// level, typed with Croatian letters, a text spelled with exactly those letters beats
+// one that only folds alike ("č" prefers "Čir" to "Cista"). Đ also reads as a plain d
+// ("du" finds "đumbir").
+enum class SearchMatch { None, Contains, WordStart, WordStartAsTyped, TextStart, TextStartAsTyped };
 SearchMatch matchItemText(const QString& text, const QString& typed);
 
 } // namespace ordisan

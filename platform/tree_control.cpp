@@ -17,12 +17,14 @@ namespace ordisan {
 
 namespace {
 
-// A typed letter: printable and not blank. Space keeps its own meaning (it answers in
-// the diagnosis dialog), and control characters such as Backspace's are no letters.
-bool isSearchLetter(const QString& text)
+// A typed letter: printable and not blank; control characters such as Backspace's are
+// no letters. A blank only joins a search already begun ("zaduha pri"), so that Space
+// keeps its own meaning otherwise (in the diagnosis dialog it answers first).
+bool isSearchLetter(const QString& text, bool searching)
 {
-    return !text.isEmpty()
-        && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint() && !c.isSpace(); });
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [searching](QChar c) {
+        return c.isPrint() && (!c.isSpace() || (searching && c == u' '));
+    });
 }
 
 } // namespace
@@ -53,9 +55,9 @@ void TreeControl::setLinesShown(bool shown)
 
 void TreeControl::keyboardSearch(const QString& search)
 {
-    if (!isSearchLetter(search))
-        return;
     const bool extending = searchEnd_.isActive() && !typed_.isEmpty();
+    if (!isSearchLetter(search, extending))
+        return;
     if (!extending)
         typed_.clear();
     typed_ += search;
@@ -105,7 +107,7 @@ void TreeControl::findTyped(bool fromCurrent)
     // The best match; among equals the first in display order from `first` on.
     QTreeWidgetItem* found = nullptr;
     SearchMatch best = SearchMatch::None;
-    for (qsizetype n = 0; n < items.size() && best != SearchMatch::WordStartAsTyped; ++n) {
+    for (qsizetype n = 0; n < items.size() && best != SearchMatch::TextStartAsTyped; ++n) {
         QTreeWidgetItem* item = items[(first + n) % items.size()];
         const SearchMatch match = matchItemText(item->text(0), typed_);
         if (match > best) {

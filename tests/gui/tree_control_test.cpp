@@ -40,11 +40,13 @@ public:
 std::unique_ptr<KnowledgeBase> browsingClinic()
 {
     std::unique_ptr<KnowledgeBase> kb = clinic(SEX_MALE);
-    const char* words[][2] = {{"Apscirati", "stvarati gnoj"},
+    const char* words[][2] = {{"Abdomen", "trbuh"},
+                              {"Apscirati", "stvarati gnoj"},
                               {"Bedro", "dio noge izme\xf0u kuka i koljena"},
                               {"Cista", "\x9aupljina ispunjena teku\xe6inom"},
                               {"\xc8ir", "rana na sluznici"},
-                              {"Ginko", "biljka, lijek poput \xf0umbira"}};
+                              {"Ginko", "biljka, lijek poput \xf0umbira"},
+                              {"Trbuh", "abdomen"}};
     for (const auto& word : words) {
         DictionaryEntry& entry = kb->words[kb->wordCount++];
         std::strncpy(entry.term, word[0], sizeof entry.term - 1);
@@ -75,13 +77,14 @@ void TreeControlTest::foldingForSearch_data()
                         SearchMatch match) {
         QTest::newRow(name) << u8(text) << u8(folded) << u8(typed) << static_cast<int>(match);
     };
-    row("small letters", "čćšžđ", "ccszdj", "cc", SearchMatch::WordStart);
+    row("small letters", "čćšžđ", "ccszdj", "cc", SearchMatch::TextStart);
     row("capitals", "ČĆŠŽĐ", "ccszdj", "szd", SearchMatch::Contains);
-    row("typed as written", "Čir", "cir", "Č", SearchMatch::WordStartAsTyped);
-    row("typed č, folds alike", "Cista", "cista", "č", SearchMatch::WordStart);
-    row("đ as d", "Đumbir", "djumbir", "du", SearchMatch::WordStart);
-    row("đ as dj", "Đumbir", "djumbir", "dj", SearchMatch::WordStart);
-    row("percent prefix", "(62%) - Mučnina", "mucnina", "mucn", SearchMatch::WordStart);
+    row("typed as written", "Čir", "cir", "Č", SearchMatch::TextStartAsTyped);
+    row("typed č, folds alike", "Cista", "cista", "č", SearchMatch::TextStart);
+    row("a later word typed as written", "Rana - čir", "rana - cir", "či", SearchMatch::WordStartAsTyped);
+    row("đ as d", "Đumbir", "djumbir", "du", SearchMatch::TextStart);
+    row("đ as dj", "Đumbir", "djumbir", "dj", SearchMatch::TextStart);
+    row("percent prefix", "(62%) - Mučnina", "mucnina", "mucn", SearchMatch::TextStart);
     row("full percentage", "(100%) - Zaduha pri naporu", "zaduha pri naporu", "pri", SearchMatch::WordStart);
     row("prefix only at the start", "Kašalj (62%) - ", "kasalj (62%) - ", "62", SearchMatch::WordStart);
     row("inside a word", "zaduha", "zaduha", "duh", SearchMatch::Contains);
@@ -114,8 +117,10 @@ void TreeControlTest::typingSelectsTheBestItem_data()
     row("dictionary", "cir", "Čir - rana na sluznici", "cir");
     row("dictionary", "dj", "Đ", "dj");
     row("dictionary", "dju", "Ginko - biljka, lijek poput đumbira", "dju");
+    row("dictionary", "trb", "Trbuh - abdomen", "trb"); // the term before an explanation
     row("dictionary", "cix\br", "Čir - rana na sluznici", "cir"); // Backspace takes the x
     row("overview", "kas", "kašalj", "kas");                      // under a collapsed syndrome
+    row("overview", "izostanak m", "izostanak menstruacije", "izostanak m"); // a blank joins
 }
 
 void TreeControlTest::typingSelectsTheBestItem()
