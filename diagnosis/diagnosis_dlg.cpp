@@ -477,6 +477,17 @@ void CDiagnosisDlg::showAnswer(int symptom, AnswerCode answer)
     }
 }
 
+void CDiagnosisDlg::keyPressEvent(QKeyEvent* event)
+{
+    // The trees take Ctrl+C in eventFilter; a button with the focus passes it up here.
+    if (event->matches(QKeySequence::Copy)) {
+        copyCaseSummary();
+        event->accept();
+        return;
+    }
+    CDialog::keyPressEvent(event);
+}
+
 bool CDiagnosisDlg::eventFilter(QObject* watched, QEvent* event)
 {
     if (!syndromeTree || !symptomTree)

@@ -44,6 +44,8 @@ protected:
     bool OnCommand(int id) override;
     // Double-clicks on the trees' items and Space on a selected symptom.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Ctrl+C copies the case summary wherever the focus is in the dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
     // What RunModal does before the window exists.
     void PrepareRun(KnowledgeBase* kb);
