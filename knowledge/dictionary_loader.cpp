@@ -53,7 +53,7 @@ LineResult takeExplanationLine(KnowledgeBase& kb, const LineReader& reader, Load
 
 bool loadDictionaryFile(KnowledgeBase& kb, LineReader& reader, LoadReporter& reporter)
 {
-    detail::OpenedFile file(reader.files());
+    OpenedFile file(reader.files());
     const detail::OpenMessages messages{Message::DictionaryFileOpen, Message::DictionaryFileSeekEnd,
                                         Message::DictionaryFileSeekStart};
     if (!detail::openForReading(reader, DICTIONARY_FILE_NAME, messages, reporter, file))

@@ -40,4 +40,24 @@ private:
     std::string folder_;
 };
 
+// A file opened through a FileAccess, closed through it when the owner goes, on
+// whichever path the reading ends.
+class OpenedFile final {
+public:
+    explicit OpenedFile(FileAccess& files) : files_(files) {}
+    ~OpenedFile()
+    {
+        if (stream != nullptr)
+            files_.close(stream);
+    }
+    OpenedFile(const OpenedFile&) = delete;
+    OpenedFile& operator=(const OpenedFile&) = delete;
+
+    std::FILE* stream = nullptr;
+    std::int64_t size = 0;
+
+private:
+    FileAccess& files_;
+};
+
 } // namespace ordisan

@@ -9,26 +9,6 @@
 
 namespace ordisan::detail {
 
-// A data file opened for a load, closed through its FileAccess when the load ends,
-// on whichever path it ends.
-class OpenedFile final {
-public:
-    explicit OpenedFile(FileAccess& files) : files_(files) {}
-    ~OpenedFile()
-    {
-        if (stream != nullptr)
-            files_.close(stream);
-    }
-    OpenedFile(const OpenedFile&) = delete;
-    OpenedFile& operator=(const OpenedFile&) = delete;
-
-    std::FILE* stream = nullptr;
-    std::int64_t size = 0;
-
-private:
-    FileAccess& files_;
-};
-
 struct OpenMessages {
     Message open;
     Message seekEnd;

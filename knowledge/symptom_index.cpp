@@ -1,5 +1,6 @@
 #include "knowledge/symptom_index.h"
 
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string_view>
@@ -23,7 +24,8 @@ std::size_t SymptomIndex::slotOf(std::string_view text, SexCode sex, LocationCod
     std::size_t hash = std::hash<std::string_view>{}(text);
     hash ^= static_cast<std::uint32_t>(sex) * std::size_t{0x9E3779B1u};
     hash ^= static_cast<std::uint32_t>(location) * std::size_t{0x85EBCA77u};
-    lastHash_ = static_cast<std::uint32_t>(hash >> 32 ^ hash);
+    const std::uint64_t wide = hash; // a 32-bit size_t has no upper half to shift
+    lastHash_ = static_cast<std::uint32_t>(wide >> 32 ^ wide);
     std::size_t slot = hash & (SLOT_COUNT - 1);
     for (;; slot = (slot + 1) & (SLOT_COUNT - 1)) {
         const Slot& s = slots_[slot];

@@ -132,7 +132,7 @@ LineResult takeSymptomLine(KnowledgeBase& kb, SymptomIndex& index, const LineRea
 
 bool loadSyndromeFile(KnowledgeBase& kb, LineReader& reader, LoadReporter& reporter)
 {
-    detail::OpenedFile file(reader.files());
+    OpenedFile file(reader.files());
     const detail::OpenMessages messages{Message::SyndromeFileOpen, Message::SyndromeFileSeekEnd,
                                         Message::SyndromeFileSeekStart};
     if (!detail::openForReading(reader, SYNDROME_FILE_NAME, messages, reporter, file))

@@ -4,11 +4,13 @@
 #include "knowledge/line_reader.h"
 #include "knowledge/load_reporter.h"
 #include "tools/closest_text.h"
+#include "tools/in_quotes.h"
 #include "tools/utf8_letter.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <optional>
 
@@ -17,7 +19,7 @@ namespace ordisan::tools {
 namespace {
 
 // Remembers that the reader complained: of a line too long, or of a failed read.
-class ReaderComplaint : public LoadReporter {
+class ReaderComplaint final : public LoadReporter {
 public:
     void showMessage(const char*, const char*, int) override { complained = true; }
     void showProgress(int) override {}
@@ -33,11 +35,6 @@ std::string trimmed(const std::string& text)
     if (begin == std::string::npos)
         return {};
     return text.substr(begin, text.find_last_not_of(" \t") + 1 - begin);
-}
-
-std::string quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
 }
 
 const char* sexWord(SexCode sex)
@@ -77,8 +74,8 @@ public:
         const std::string key = trimmed(text.substr(0, colon));
         const std::string value = colon == std::string::npos ? "" : trimmed(text.substr(colon + 1));
         if (colon == std::string::npos || !isKey(key)) {
-            error(line, (colon == std::string::npos ? "no \"KEY:\" in " + quoted(text)
-                                                    : "unknown key " + quoted(key))
+            error(line, (colon == std::string::npos ? "no \"KEY:\" in " + inQuotes(text)
+                                                    : "unknown key " + inQuotes(key))
                             + "; the keys are SLUCAJ, SPOL, DA, NE and MJESTO");
             return;
         }
@@ -134,9 +131,9 @@ private:
         const auto found = std::find(names.begin(), names.end(), value);
         if (found != names.end())
             return static_cast<int>(found - names.begin());
-        std::string text = std::string("no ") + what + " " + quoted(value);
+        std::string text = std::string("no ") + what + " " + inQuotes(value);
         text += names.empty() ? "; none is loaded"
-                              : "; the closest is " + quoted(closestText(value, names));
+                              : "; the closest is " + inQuotes(closestText(value, names));
         if (!utf8LetterIn(value.c_str()).empty())
             text += "; the case file seems saved as UTF-8, not code page 1250";
         error(line, text);
@@ -150,7 +147,7 @@ private:
         } else if (value == "M" || value == "Z") {
             open_->sex = value == "M" ? SEX_MALE : SEX_FEMALE;
         } else {
-            error(line, "SPOL must be M or Z, not " + quoted(value));
+            error(line, "SPOL must be M or Z, not " + inQuotes(value));
             open_->sex = SEX_BOTH; // given, though unusable: no second complaint
         }
     }
@@ -165,7 +162,7 @@ private:
         else if (within < 1 || within > kb_.syndromeCount)
             error(line, "MJESTO must be a whole number from 1 to the "
                             + std::to_string(kb_.syndromeCount) + " syndromes loaded, not "
-                            + quoted(value));
+                            + inQuotes(value));
         open_->withinGiven = true;
         open_->result.within = std::max(within, 1);
     }
@@ -194,7 +191,7 @@ private:
         for (const Answer& answer : c.answers) {
             const auto [earlier, isNew] = first.emplace(answer.text, &answer);
             if (!isNew && earlier->second->present != answer.present)
-                error(answer.line, "symptom " + quoted(answer.text)
+                error(answer.line, "symptom " + inQuotes(answer.text)
                                        + " is both present and absent (line "
                                        + std::to_string(earlier->second->line) + ")");
             if (!c.sex || (*c.sex != SEX_MALE && *c.sex != SEX_FEMALE))
@@ -210,7 +207,7 @@ private:
                 (answer.present ? c.result.present : c.result.absent).push_back(j);
             }
             if (!applies)
-                error(answer.line, "symptom " + quoted(answer.text) + " is for "
+                error(answer.line, "symptom " + inQuotes(answer.text) + " is for "
                                        + sexWord(*c.sex == SEX_MALE ? SEX_FEMALE : SEX_MALE)
                                        + " patients only, and the case is " + sexWord(*c.sex));
         }
@@ -232,26 +229,35 @@ private:
 CaseFile readCaseFile(const std::string& path, const KnowledgeBase& kb)
 {
     CaseFileParser parser(kb);
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        parser.error(0, "is a folder, not a case file");
+        return parser.finish();
+    }
     FileAccess files; // no folder: the path is taken as given
-    std::FILE* stream = files.open(path.c_str());
-    if (stream == nullptr) {
+    OpenedFile opened(files);
+    opened.stream = files.open(path.c_str());
+    if (opened.stream == nullptr) {
         parser.error(0, std::string("cannot be opened: ") + std::strerror(errno));
         return parser.finish();
     }
     LineReader reader(files);
     if (!reader.allocateChunk()) {
-        files.close(stream);
         parser.error(0, "no memory to read it");
         return parser.finish();
     }
-    reader.attach(stream);
+    reader.attach(opened.stream);
     ReaderComplaint complaint;
     while (reader.readLine(MAX_EXPRESSION_LENGTH, complaint)) {
+        // A NUL would cut the line silently: the rest of it would not count.
+        if (static_cast<std::size_t>(reader.lineLength()) > std::strlen(reader.line())) {
+            parser.error(reader.lineNumber(), "the line holds a NUL byte");
+            continue;
+        }
         const std::string line = trimmed(reader.line());
         if (!line.empty())
             parser.takeLine(reader.lineNumber(), line);
     }
-    files.close(stream);
     // The reader stops a line that grows too long right after its limit.
     if (complaint.complained)
         parser.error(reader.lineNumber(),

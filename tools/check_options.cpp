@@ -91,11 +91,11 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& argument
             return "not a list of symptom indexes after " + argument + ": " + value;
         }
     }
+    // A case file gives each case its own sex and answers.
+    if (seenCases && (seenSex || seenPresent || seenAbsent))
+        return "--cases takes no --sex, --present or --absent";
     if ((seenPresent || seenAbsent) && !seenSex)
         return std::string(seenPresent ? "--present" : "--absent") + " needs --sex";
-    // A case file gives each case its own sex and answers.
-    if (seenCases && seenSex)
-        return "--cases takes no --sex, --present or --absent";
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
 #include "tools/replay_file_access.h"
+#include "tools/in_quotes.h"
 #include "tools/utf8_letter.h"
 
 #include <algorithm>
@@ -19,11 +20,6 @@ namespace ordisan::tools {
 namespace {
 
 constexpr char BLANK = ' ';
-
-std::string quoted(const char* text)
-{
-    return std::string("\"") + text + "\"";
-}
 
 // The physical line that ends at `end` (the reader's byte count when it returned a
 // line), without its line break. Every returned text comes from that one line: a
@@ -89,7 +85,7 @@ public:
         const std::string bytes = undefinedBytesOf(storedText);
         if (!bytes.empty())
             add(WarningKind::UndefinedByte, line,
-                "code page 1250 has no character for " + bytes + " in " + quoted(storedText));
+                "code page 1250 has no character for " + bytes + " in " + inQuotes(storedText));
     }
 
 private:
@@ -108,13 +104,11 @@ void walkLines(DataFile file, const LoadExtent& extent, Collector& collector,
     ReplayFileAccess files(name, extent.bytes, extent.readFailed);
     LineReader reader(files);
     NullReporter quiet;
-    std::FILE* stream = files.open(name);
-    if (stream == nullptr || !reader.allocateChunk()) {
-        if (stream != nullptr)
-            files.close(stream);
+    OpenedFile opened(files);
+    opened.stream = files.open(name);
+    if (opened.stream == nullptr || !reader.allocateChunk())
         return;
-    }
-    reader.attach(stream);
+    reader.attach(opened.stream);
 
     bool utf8Seen = false; // one warning per file: the rest of it is likely the same
     while (reader.readLine(MAX_EXPRESSION_LENGTH, quiet)) {
@@ -127,19 +121,18 @@ void walkLines(DataFile file, const LoadExtent& extent, Collector& collector,
         if (slashRemovesText(physical))
             collector.add(WarningKind::Slash, number,
                           "a '/' that starts no \"//\" comment removed text; the line reads "
-                              + quoted(text));
+                              + inQuotes(text));
         if (static_cast<std::size_t>(reader.lineLength()) > std::strlen(text))
             collector.add(WarningKind::NulCut, number,
-                          "the line ends at a NUL byte; it reads " + quoted(text));
+                          "the line ends at a NUL byte; it reads " + inQuotes(text));
         if (const std::string utf8 = utf8LetterIn(text); !utf8Seen && !utf8.empty()) {
             utf8Seen = true;
             collector.add(WarningKind::Utf8, number,
                           "the bytes " + utf8 + " are a letter in UTF-8: the file seems saved "
-                              "as UTF-8, not code page 1250; the line reads " + quoted(text));
+                              "as UTF-8, not code page 1250; the line reads " + inQuotes(text));
         }
         take(ReturnedLine{text, number, number != extent.stopLine});
     }
-    files.close(stream);
 }
 
 } // namespace
@@ -184,7 +177,7 @@ std::vector<Warning> syndromeFileWarnings(const KnowledgeBase& kb, const LoadExt
             for (int earlier = 0; earlier < index; ++earlier) {
                 if (std::strcmp(kb.syndromes[earlier].name, name) == 0) {
                     collector.add(WarningKind::DuplicateSyndrome, line.number,
-                                  "syndrome " + quoted(name) + " is already given on line "
+                                  "syndrome " + inQuotes(name) + " is already given on line "
                                       + std::to_string(syndromeLines[earlier]));
                     break;
                 }
@@ -202,15 +195,15 @@ std::vector<Warning> syndromeFileWarnings(const KnowledgeBase& kb, const LoadExt
         collector.checkUndefinedBytes(line.number, text);
         if (!linked.insert({link.symptom, link.syndrome}).second)
             collector.add(WarningKind::RepeatedSymptom, line.number,
-                          "symptom " + quoted(text) + " is linked to syndrome "
-                              + quoted(kb.syndromes[link.syndrome].name) + " again");
+                          "symptom " + inQuotes(text) + " is linked to syndrome "
+                              + inQuotes(kb.syndromes[link.syndrome].name) + " again");
     });
 
     // A syndrome whose only symptom line stopped the load does have a symptom line.
     for (std::size_t i = 0; i < syndromeLines.size(); ++i) {
         if (!hasSymptomLine[i])
             collector.add(WarningKind::EmptySyndrome, syndromeLines[i],
-                          "syndrome " + quoted(kb.syndromes[i].name) + " has no symptom line");
+                          "syndrome " + inQuotes(kb.syndromes[i].name) + " has no symptom line");
     }
     return out;
 }
@@ -236,7 +229,7 @@ std::vector<Warning> dictionaryFileWarnings(const KnowledgeBase& kb, const LoadE
             if (dictionaryLetterIndex(static_cast<unsigned char>(term[0])) < 0)
                 collector.add(WarningKind::TermNotShown, line.number,
                               "the dictionary tree has no letter for the first byte of "
-                                  + quoted(term));
+                                  + inQuotes(term));
             return;
         }
         if (!wasAfterTerm) {
@@ -245,7 +238,7 @@ std::vector<Warning> dictionaryFileWarnings(const KnowledgeBase& kb, const LoadE
                 ++text;
             collector.add(WarningKind::DroppedExplanation, line.number,
                           "no term line right before this explanation, so it is dropped: "
-                              + quoted(text));
+                              + inQuotes(text));
             return;
         }
         const int index = termLinesSeen - 1;
