@@ -30,11 +30,6 @@ Loaded loadSyndromes(const MemoryFile& file)
     return loaded;
 }
 
-Loaded loadSyndromes(const std::string& bytes)
-{
-    return loadSyndromes(MemoryFile{bytes});
-}
-
 using Symptoms = std::vector<std::tuple<std::string, SexCode, LocationCode>>;
 using Links = std::vector<std::pair<int, int>>; // symptom, syndrome
 
@@ -56,7 +51,7 @@ Links linksOf(const KnowledgeBase& kb)
 
 TEST(SyndromeLoader, BuildsSyndromesSymptomsAndLinks)
 {
-    const Loaded loaded = loadSyndromes(cp1250(
+    const Loaded loaded = loadSyndromes({cp1250(
         "// Sindromi\r\n"
         "Akutni apendicitis \r\n"
         " O-T) bol u trbuhu\r\n"
@@ -71,7 +66,7 @@ TEST(SyndromeLoader, BuildsSyndromesSymptomsAndLinks)
         "    \r\n"
         "Šećerna bolest\r\n"
         "   O-T) bol u trbuhu\r\n"
-        " z-o) čudno\r\n"));
+        " z-o) čudno\r\n")});
     ASSERT_TRUE(loaded.result);
     const KnowledgeBase& kb = *loaded.kb;
     ASSERT_EQ(kb.syndromeCount, 3);
@@ -122,7 +117,7 @@ TEST(SyndromeLoader, FindsTheFirstEqualSymptomAsTheLiteralSearchDoes)
             if (!stopped)
                 links.emplace_back(static_cast<int>(j), syndromes - 1);
         }
-        const Loaded loaded = loadSyndromes(file);
+        const Loaded loaded = loadSyndromes({file});
         EXPECT_EQ(loaded.result, !stopped) << "round " << round;
         EXPECT_EQ(symptomsOf(*loaded.kb), symptoms) << "round " << round;
         EXPECT_EQ(linksOf(*loaded.kb), links) << "round " << round;
@@ -140,11 +135,11 @@ TEST(SyndromeLoader, ReportsProgressAfterEveryFifthSyndromeAndAtTheEnd)
         file += "\r\n O-T) simptom " + std::to_string(i) + "\r\n";
     }
     const auto percent = [&](std::size_t bytes) { return std::to_string(bytes * 100 / file.size()); };
-    EXPECT_EQ(loadSyndromes(file).reporter.calls,
+    EXPECT_EQ(loadSyndromes({file}).reporter.calls,
               (std::vector<std::string>{"progress|" + percent(taken[0]), "counts|5|4|4",
                                         "progress|" + percent(taken[1]), "counts|10|9|9",
                                         "progress|100", "counts|11|11|11"}));
-    EXPECT_EQ(loadSyndromes("// samo komentar\r\n   \r\n").reporter.calls,
+    EXPECT_EQ(loadSyndromes({"// samo komentar\r\n   \r\n"}).reporter.calls,
               (std::vector<std::string>{"progress|100", "counts|0|0|0"}));
 }
 
@@ -224,12 +219,13 @@ TEST(SyndromeLoader, StopsOnABadLineWithItsMessageAndKeepsWhatCameBefore)
                   std::tuple(row.syndromes, row.symptoms, row.links)) << row.message;
     }
     // The full capacities themselves load, and blank lines after them are no records.
-    const Loaded full = loadSyndromes(syndromeLines(MAX_SYNDROMES - 1) + bothFull + "\r\n   \r\n");
+    const Loaded full = loadSyndromes({syndromeLines(MAX_SYNDROMES - 1) + bothFull + "\r\n   \r\n"});
     EXPECT_TRUE(full.result);
     EXPECT_EQ(full.kb->syndromeCount, MAX_SYNDROMES);
     EXPECT_EQ(full.kb->linkCount, MAX_LINKS);
     // 255 bytes still fit a name and a text.
-    const Loaded longest = loadSyndromes(std::string(255, 'n') + "\r\n O-T) " + std::string(255, 't'));
+    const Loaded longest =
+        loadSyndromes({std::string(255, 'n') + "\r\n O-T) " + std::string(255, 't')});
     EXPECT_TRUE(longest.result);
     EXPECT_EQ(std::strlen(longest.kb->symptoms[0].text), 255u);
 }

@@ -2,6 +2,9 @@
 
 #include "test_files.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace ordisan::test {
 
 void RecordingReporter::showMessage(const char* text, const char* caption, int icon)
@@ -28,10 +31,8 @@ void RecordingReporter::showWordCount(int words)
 std::vector<std::string> RecordingReporter::messages() const
 {
     std::vector<std::string> out;
-    for (const auto& call : calls) {
-        if (call.starts_with("message|"))
-            out.push_back(call);
-    }
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(out),
+                 [](const std::string& call) { return call.starts_with("message|"); });
     return out;
 }
 
