@@ -1,7 +1,5 @@
-// ordisan-check --cases on a small knowledge base, and the options that print and go:
-// --help, --version. Also the utf8 warning, which guards the same authors' files.
+// ordisan-check --cases on a small knowledge base.
 #include "check_runner.h"
-#include "tools/check_options.h"
 
 #include <gtest/gtest.h>
 
@@ -78,61 +76,34 @@ TEST_F(CheckCases, JsonGivesTheSameAsOneObject)
                      "\n");
 }
 
-struct BadCaseFile {
-    const char* why;
-    const char* cases;
-    const char* error; // after "FILE"
-};
-
-void PrintTo(const BadCaseFile& bad, std::ostream* os)
+// Every error of a case file: exit 2, its file and line on standard error, no case run.
+TEST_F(CheckCases, EveryCaseFileErrorExitsTwoWithItsLine)
 {
-    *os << bad.why;
+    const std::pair<std::string, std::string> rows[] = { // cases after one good case, error
+        {"SLUCAJ: Grippa\nSPOL: M\n", R"(:3: no syndrome "Grippa"; the closest is "Gripa")"},
+        {"DA: Kasalj\n", R"(:3: no symptom "Kasalj"; the closest is "kašalj")"},
+        {"SLUCAJ: Prehlada\nSPOL: Z\nDA: kihanje\nNE: mučnina\n",
+         R"(:6: symptom "mučnina" is for male patients only, and the case is female)"},
+        {"DA: kašalj\nNE: kihanje\nNE: kašalj\n",
+         R"(:5: symptom "kašalj" is both present and absent (line 3))"},
+        {"DOB: 40\n", R"(:3: unknown key "DOB"; the keys are SLUCAJ, SPOL, DA, NE and MJESTO)"},
+        {"kašalj\n", R"(:3: no "KEY:" in "kašalj"; the keys are SLUCAJ, SPOL, DA, NE and MJESTO)"},
+        {"SLUCAJ: Prehlada\nDA: kihanje\n", ":3: the case has no SPOL"},
+        {"SLUCAJ: Prehlada\nSPOL: m\n", R"(:4: SPOL must be M or Z, not "m")"},
+        {"SPOL: M\n", ":3: SPOL given twice in one case"},
+        {"MJESTO: 0\n", R"(:3: MJESTO must be a whole number from 1 to the 3 syndromes loaded, not "0")"},
+        {"MJESTO: 4\n", R"(:3: MJESTO must be a whole number from 1 to the 3 syndromes loaded, not "4")"},
+        {"MJESTO: prvo\n",
+         R"(:3: MJESTO must be a whole number from 1 to the 3 syndromes loaded, not "prvo")"},
+        {"DA: " + std::string(600, 'x') + "\n", ":3: the line is longer than 500 bytes"},
+        // CR line breaks count as the data files' do.
+        {"// x\r\r\nSLUCAJ: Prehlada\rSPOL: Q\r", R"(:6: SPOL must be M or Z, not "Q")"},
+    };
+    for (const auto& [cases, error] : rows) {
+        const CheckResult r = run("SLUCAJ: Gripa\nSPOL: M\n" + cases);
+        EXPECT_EQ(std::tuple(r.status, r.out, r.err), std::tuple(2, "", file() + error + "\n"));
+    }
 }
-
-const std::string LONG_LINE = "DA: " + std::string(600, 'x') + "\n";
-
-class CheckCaseFileErrors : public CheckCases, public ::testing::WithParamInterface<BadCaseFile> {};
-
-TEST_P(CheckCaseFileErrors, ExitTwoWithFileLineAndTextAndRunNoCase)
-{
-    const BadCaseFile& bad = GetParam();
-    const CheckResult r = run(std::string("SLUCAJ: Gripa\nSPOL: M\n") + bad.cases);
-    EXPECT_EQ(r.status, 2) << bad.why;
-    EXPECT_EQ(r.out, "") << bad.why;
-    EXPECT_EQ(r.err, file() + bad.error + "\n") << bad.why;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    AllKinds, CheckCaseFileErrors,
-    ::testing::Values(
-        BadCaseFile{"unknown syndrome", "SLUCAJ: Grippa\nSPOL: M\n",
-                    R"(:3: no syndrome "Grippa"; the closest is "Gripa")"},
-        BadCaseFile{"unknown symptom", "DA: Kasalj\n",
-                    R"(:3: no symptom "Kasalj"; the closest is "kašalj")"},
-        BadCaseFile{"other sex", "SLUCAJ: Prehlada\nSPOL: Z\nDA: kihanje\nNE: mučnina\n",
-                    R"(:6: symptom "mučnina" is for male patients only, and the case is female)"},
-        BadCaseFile{"present and absent", "DA: kašalj\nNE: kihanje\nNE: kašalj\n",
-                    R"(:5: symptom "kašalj" is both present and absent (line 3))"},
-        BadCaseFile{"unknown key", "DOB: 40\n",
-                    R"(:3: unknown key "DOB"; the keys are SLUCAJ, SPOL, DA, NE and MJESTO)"},
-        BadCaseFile{"no key", "kašalj\n",
-                    R"(:3: no "KEY:" in "kašalj"; the keys are SLUCAJ, SPOL, DA, NE and MJESTO)"},
-        BadCaseFile{"missing sex", "SLUCAJ: Prehlada\nDA: kihanje\n", ":3: the case has no SPOL"},
-        BadCaseFile{"small m", "SLUCAJ: Prehlada\nSPOL: m\n", R"(:4: SPOL must be M or Z, not "m")"},
-        BadCaseFile{"sex twice", "SPOL: M\n", ":3: SPOL given twice in one case"},
-        BadCaseFile{"place zero", "MJESTO: 0\n",
-                    R"(:3: MJESTO must be a whole number from 1 to the 3 syndromes loaded, not "0")"},
-        BadCaseFile{"place beyond", "MJESTO: 4\n",
-                    R"(:3: MJESTO must be a whole number from 1 to the 3 syndromes loaded, not "4")"},
-        BadCaseFile{"place in words", "MJESTO: prvo\n",
-                    R"(:3: MJESTO must be a whole number from 1 to the 3 syndromes loaded, not "prvo")"},
-        BadCaseFile{"line too long", LONG_LINE.c_str(), ":3: the line is longer than 500 bytes"},
-        BadCaseFile{"CR line breaks count as the data files' do",
-                    "// x\r\r\nSLUCAJ: Prehlada\rSPOL: Q\r",
-                    R"(:6: SPOL must be M or Z, not "Q")"}),
-    [](const ::testing::TestParamInfo<BadCaseFile>& info) {
-        return "Row" + std::to_string(info.index);
-    });
 
 TEST_F(CheckCases, KeyOutsideACaseAUtf8FileAnEmptyOneAndAnUnloadableBaseRunNoCase)
 {
@@ -153,41 +124,6 @@ TEST_F(CheckCases, KeyOutsideACaseAUtf8FileAnEmptyOneAndAnUnloadableBaseRunNoCas
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("podaci.cxt:11: "), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("so no case was run\n"), std::string::npos) << r.err;
-}
-
-TEST(CheckOptionsThatPrintAndGo, HelpAndVersionGoToStandardOutputWithExitZero)
-{
-    const std::string usage = std::string(USAGE) + "\n";
-    const std::string version = "ordisan-check " ORDISAN_VERSION "\n";
-    const std::pair<std::vector<std::string>, std::string> rows[] = {
-        {{"--help"}, usage},
-        {{"--json", "--help", "--bogus"}, usage},
-        {{"--version"}, version},
-        {{"--version", "--help"}, version},
-    };
-    for (const auto& [arguments, out] : rows) {
-        const CheckResult r = runCheck(arguments);
-        EXPECT_EQ(r.status, 0) << arguments[0];
-        EXPECT_EQ(r.err, "");
-        EXPECT_EQ(r.out, out);
-    }
-    EXPECT_EQ(runCheck({"--cases", "c.cxt", "--sex", "M"}).status, 2) << "each case has its sex";
-}
-
-TEST(CheckUtf8Warning, NamesTheFirstLineOfEachFileWithAUtf8Letter)
-{
-    DataFolder folder;
-    // "č" in UTF-8 on line 2, "š" on line 3; "Ž" of code page 1250 and the UTF-8 "×"
-    // are no such letter.
-    folder.write("podaci.cxt", "A\n O-G) \x8Eivot 3\xC3\x97\n O-G) ka\xC4\x8D\n O-G) ka\xC5\xA1\n");
-    folder.write("rjecnik.cxt", "Bol\n osjet \xC5\xA1tipanja\n");
-    const CheckResult r = runCheck({folder.path()});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "podaci.cxt: syndromes 1, symptoms 3, links 3\nrjecnik.cxt: words 1\n"
-                     "podaci.cxt:3: utf8: the bytes 0xC4 0x8D are a letter in UTF-8: the file seems "
-                     "saved as UTF-8, not code page 1250; the line reads \" O-G) kaÄŤ\"\n"
-                     "rjecnik.cxt:2: utf8: the bytes 0xC5 0xA1 are a letter in UTF-8: the file seems "
-                     "saved as UTF-8, not code page 1250; the line reads \" osjet Ĺˇtipanja\"\n");
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "test_files.h"
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,9 +10,13 @@ namespace ordisan::tools::test {
 using ordisan::test::cp1250;
 
 // A temporary folder whose path goes straight into a command line.
-class DataFolder : public ordisan::test::TempFolder {
+class DataFolder final {
 public:
-    std::string path() const { return TempFolder::path().string(); }
+    std::string path() const { return folder_.path().string(); }
+    void write(const std::string& name, const std::string& bytes) const { folder_.write(name, bytes); }
+
+private:
+    ordisan::test::TempFolder folder_;
 };
 
 struct CheckResult {
