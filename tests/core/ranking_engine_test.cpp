@@ -73,13 +73,11 @@ TEST(RankingEngine, PercentBandAndAnswerCycle)
 {
     EXPECT_EQ(PercentOf(14.5f / 50.0f), 28) << "the product is not rounded to single precision";
     EXPECT_EQ(PercentOf(2.0f / 3.0f), 66);
-    const std::pair<int, ScoreBand> bands[] = {
-        {29, BAND_LOW},  {30, BAND_BELOW_HALF}, {49, BAND_BELOW_HALF}, {50, BAND_HALF},
-        {51, BAND_ABOVE_HALF}, {79, BAND_ABOVE_HALF}, {80, BAND_HIGH},
-    };
-    for (const auto& [percent, band] : bands)
+    const std::pair<int, ScoreBand> edges[] = {{29, BAND_LOW}, {30, BAND_BELOW_HALF},
+        {49, BAND_BELOW_HALF}, {50, BAND_HALF}, {51, BAND_ABOVE_HALF}, {79, BAND_ABOVE_HALF},
+        {80, BAND_HIGH}};
+    for (const auto& [percent, band] : edges)
         EXPECT_EQ(ScoreBandOf(percent), band) << percent;
-
     KnowledgeBaseBuilder b = clinic({}, {SEX_BOTH});
     std::vector<AnswerCode> answers;
     for (const AnswerCode from : {0, ANSWER_UNKNOWN, ANSWER_PRESENT, ANSWER_ABSENT, 42}) {

@@ -173,8 +173,8 @@ TEST(SyndromeLoader, StopsOnABadLineWithItsMessageAndKeepsWhatCameBefore)
          "Nije očekivan tako dug izraz u liniji br.3", 1, 1, 1},
         // 3 + 10 × 17 + 73 × 18 bytes whole before the read error, line 85 cut.
         {numbered, "Greška pri čitanju datoteke u liniji br. 85", 1, 83, 83, 1500},
-        {syndromeLines(6, " O-G) x\r\n") + " K-G) k\r\n", "Definiran nepoznati spol u liniji 13.", 6,
-         1, 6},
+        {syndromeLines(6, " O-G) x\r\n") + " K-G) k\r\n", "Definiran nepoznati spol u liniji 13.",
+         6, 1, 6},
         {"S\r\n O-O) a\r\n (M-G) b\r\n", "Definiran nepoznati spol u liniji 3.", 1, 1, 1},
         {"S\r\n O-O) a\r\n M+G) b\r\n", "Očekivana '-' u liniji 3.", 1, 1, 1},
         {"S\r O-O) a\r M-X) b\r", "Definirana nepoznata lokacija u liniji 3.", 1, 1, 1},

@@ -24,7 +24,10 @@ public:
         s.location = location;
         return kb_->symptomCount++;
     }
-    void link(int syndrome, int symptom) { kb_->links[kb_->linkCount++] = SymptomLink{symptom, syndrome}; }
+    void link(int syndrome, int symptom)
+    {
+        kb_->links[kb_->linkCount++] = SymptomLink{symptom, syndrome};
+    }
     int word(const char* term, const char* explanation = "")
     {
         copy(kb_->words[kb_->wordCount].term, term);

@@ -16,9 +16,13 @@ class RecordingReporter final : public LoadReporter {
 public:
     void showMessage(const char* text, const char* caption, int icon) override
     {
-        calls.push_back(std::string("message|") + text + "|" + caption + "|" + std::to_string(icon));
+        calls.push_back(std::string("message|") + text + "|" + caption + "|"
+                        + std::to_string(icon));
     }
-    void showProgress(int percent) override { calls.push_back("progress|" + std::to_string(percent)); }
+    void showProgress(int percent) override
+    {
+        calls.push_back("progress|" + std::to_string(percent));
+    }
     void showSyndromeCounts(int syndromes, int symptoms, int links) override
     {
         calls.push_back("counts|" + std::to_string(syndromes) + "|" + std::to_string(symptoms) + "|"

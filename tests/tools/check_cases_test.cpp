@@ -79,7 +79,8 @@ TEST_F(CheckCases, EveryCaseFileErrorExitsTwoWithItsLine)
     const std::string place = ":3: MJESTO must be a whole number from 1 to the 3 syndromes loaded";
     const std::string keys = "; the keys are SLUCAJ, SPOL, DA, NE and MJESTO";
     const std::pair<std::string, std::string> rows[] = { // case file, error
-        {gripa + "SLUCAJ: Grippa\nSPOL: M\n", R"(:3: no syndrome "Grippa"; the closest is "Gripa")"},
+        {gripa + "SLUCAJ: Grippa\nSPOL: M\n",
+         R"(:3: no syndrome "Grippa"; the closest is "Gripa")"},
         {gripa + "DA: Kasalj\n", R"(:3: no symptom "Kasalj"; the closest is "kašalj")"},
         {gripa + "SLUCAJ: Prehlada\nSPOL: Z\nDA: kihanje\nNE: mučnina\n",
          R"(:6: symptom "mučnina" is for male patients only, and the case is female)"},
@@ -108,12 +109,13 @@ TEST_F(CheckCases, EveryCaseFileErrorExitsTwoWithItsLine)
                        "file seems saved as UTF-8, not code page 1250\n");
     // A knowledge base that does not load runs no case.
     folder.write("podaci.cxt", SYNDROMES + " X-G) kihanje\r\n");
-    EXPECT_EQ(run(gripa), (CheckResult{2, "",
-                                       "podaci.cxt: syndromes 3, symptoms 6, links 7 (load stopped)\n"
-                                       "rjecnik.cxt: not read\n"
-                                       "podaci.cxt:11: GREŠKA: Definiran nepoznati spol u liniji 11.\n"
-                                       "ordisan-check: the knowledge base in " + folder.path()
-                                           + " did not load cleanly, so no case was run\n"}));
+    EXPECT_EQ(run(gripa),
+              (CheckResult{2, "",
+                           "podaci.cxt: syndromes 3, symptoms 6, links 7 (load stopped)\n"
+                           "rjecnik.cxt: not read\n"
+                           "podaci.cxt:11: GREŠKA: Definiran nepoznati spol u liniji 11.\n"
+                           "ordisan-check: the knowledge base in " + folder.path()
+                               + " did not load cleanly, so no case was run\n"}));
 }
 
 } // namespace

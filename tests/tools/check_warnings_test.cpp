@@ -79,7 +79,8 @@ TEST(CheckUtf8Warning, NamesTheFirstLineOfEachFileWithAUtf8Letter)
                      "podaci.cxt:3: utf8: the bytes 0xC4 0x8D are a letter in UTF-8: the file "
                      "seems saved as UTF-8, not code page 1250; the line reads \" O-G) kaÄŤ\"\n"
                      "rjecnik.cxt:2: utf8: the bytes 0xC5 0xA1 are a letter in UTF-8: the file "
-                     "seems saved as UTF-8, not code page 1250; the line reads \" osjet Ĺˇtipanja\"\n");
+                     "seems saved as UTF-8, not code page 1250; the line reads "
+                     "\" osjet Ĺˇtipanja\"\n");
 }
 
 } // namespace
