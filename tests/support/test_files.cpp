@@ -1,9 +1,8 @@
 #include "test_files.h"
 
-#include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace ordisan::test {
 
@@ -31,11 +30,10 @@ std::string cp1250(std::string_view utf8)
 
 TempFolder::TempFolder()
 {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path()
-        / ("ordisan-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    std::string name = (std::filesystem::temp_directory_path() / "ordisan-test-XXXXXX").string();
+    if (::mkdtemp(name.data()) == nullptr)
+        throw std::runtime_error("cannot make a test folder under " + name);
+    path_ = name;
 }
 
 TempFolder::~TempFolder()
