@@ -84,7 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes = input.ConsumeRemainingBytesAsString();
     const std::size_t split = layout == 1 ? seed % (bytes.size() + 1) : 0;
 
-    const test::MemoryFile syndromeFile = withFaults(layout == 1 ? bytes.substr(0, split) : bytes, faults);
+    const test::MemoryFile syndromeFile =
+        withFaults(layout == 1 ? bytes.substr(0, split) : bytes, faults);
     const test::MemoryFile wordFile = withFaults(bytes.substr(split), dictionaryFaults);
     test::MemoryFileAccess files;
     if (layout != 3)
@@ -140,7 +141,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SortSymptoms(*kb);
     requirePermutation(kb->syndromeOrder, kb->syndromeCount);
     requirePermutation(kb->symptomOrder, kb->symptomCount);
+    const auto scoreAt = [&](int k) { return kb->syndromes[kb->syndromeOrder[k]].score; };
     for (int k = 0; k + 1 < kb->syndromeCount; ++k)
-        require(!(kb->syndromes[kb->syndromeOrder[k + 1]].score > kb->syndromes[kb->syndromeOrder[k]].score));
+        require(!(scoreAt(k + 1) > scoreAt(k)));
     return 0;
 }

@@ -34,10 +34,11 @@ void MemoryFileAccess::close(std::FILE* handle)
 int MemoryFileAccess::seek(std::FILE* handle, std::int64_t offset, int origin)
 {
     Stream& stream = streamOf(handle);
-    if ((origin == SEEK_END && stream.file->failSeekEnd) || (origin == SEEK_SET && stream.file->failSeekStart))
+    const MemoryFile& file = *stream.file;
+    if ((origin == SEEK_END && file.failSeekEnd) || (origin == SEEK_SET && file.failSeekStart))
         return -1;
-    const std::int64_t base = origin == SEEK_END ? static_cast<std::int64_t>(stream.file->bytes.size())
-        : origin == SEEK_CUR                     ? stream.position
+    const std::int64_t base = origin == SEEK_END ? static_cast<std::int64_t>(file.bytes.size())
+                            : origin == SEEK_CUR ? stream.position
                                                  : 0;
     if (base + offset < 0)
         return -1;

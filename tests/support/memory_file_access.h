@@ -9,15 +9,15 @@
 
 namespace ordisan::test {
 
-// One data file served from memory, with the failures it should show.
+// One data file served from memory, with the failures it should show. A read that
+// reaches readErrorAt stops there with the stream's error indicator set instead of
+// its end-of-file indicator; -1 for none.
 struct MemoryFile {
     std::string bytes;
     bool failOpen = false;
     bool failSeekEnd = false;
     bool failTell = false;
     bool failSeekStart = false;
-    // A read that reaches this offset stops there with the stream's error indicator
-    // set instead of its end-of-file indicator; -1 for none.
     std::int64_t readErrorAt = -1;
 };
 

@@ -1,51 +1,39 @@
 #include "test_files.h"
 
-#include <algorithm>
-#include <atomic>
+#include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
-#include <unistd.h>
-#include <utility>
 
 namespace ordisan::test {
 
 std::string cp1250(std::string_view utf8)
 {
-    static const std::pair<std::string_view, char> letters[] = {
-        {"Č", '\xC8'}, {"č", '\xE8'}, {"Ć", '\xC6'}, {"ć", '\xE6'}, {"Đ", '\xD0'},
-        {"đ", '\xF0'}, {"Š", '\x8A'}, {"š", '\x9A'}, {"Ž", '\x8E'}, {"ž", '\x9E'},
-    };
+    // The Croatian letters outside ASCII: two bytes each in UTF-8, one in code page 1250.
+    static constexpr std::string_view letters = "ČčĆćĐđŠšŽž";
+    static constexpr std::string_view bytes = "\xC8\xE8\xC6\xE6\xD0\xF0\x8A\x9A\x8E\x9E";
     std::string out;
     for (std::size_t i = 0; i < utf8.size();) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        if (byte < 0x80) {
+        const std::size_t at = letters.find(utf8.substr(i, 2));
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
             out += utf8[i++];
-            continue;
+        } else if (at != std::string_view::npos && at % 2 == 0) {
+            out += bytes[at / 2];
+            i += 2;
+        } else {
+            out += '?';
+            for (++i; i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80;)
+                ++i;
         }
-        const auto letter = std::find_if(std::begin(letters), std::end(letters), [&](const auto& l) {
-            return utf8.substr(i).starts_with(l.first);
-        });
-        if (letter != std::end(letters)) {
-            out += letter->second;
-            i += letter->first.size();
-            continue;
-        }
-        out += '?';
-        ++i;
-        while (i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80)
-            ++i;
     }
     return out;
 }
 
 TempFolder::TempFolder()
 {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path()
-        / ("ordisan-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    std::string name = (std::filesystem::temp_directory_path() / "ordisan-test-XXXXXX").string();
+    if (::mkdtemp(name.data()) == nullptr)
+        throw std::runtime_error("cannot make a test folder under " + name);
+    path_ = name;
 }
 
 TempFolder::~TempFolder()

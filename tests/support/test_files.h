@@ -13,7 +13,7 @@ namespace ordisan::test {
 std::string cp1250(std::string_view utf8);
 
 // A fresh folder under the system's temporary directory, removed with the object.
-class TempFolder {
+class TempFolder final {
 public:
     TempFolder();
     ~TempFolder();

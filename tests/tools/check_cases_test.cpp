@@ -1,7 +1,5 @@
-// ordisan-check --cases on a small knowledge base, and the options that print and go:
-// --help, --version. Also the utf8 warning, which guards the same authors' files.
+// ordisan-check --cases on a small knowledge base.
 #include "check_runner.h"
-#include "tools/check_options.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +22,7 @@ protected:
         folder.write("rjecnik.cxt", "Bol\r\n osjet\r\n");
     }
 
+    // Runs the cases, given in UTF-8, from a file in code page 1250.
     CheckResult run(const std::string& cases, bool json = false)
     {
         cases_.write("c.cxt", cp1250(cases));
@@ -39,155 +38,84 @@ protected:
     DataFolder cases_;
 };
 
-TEST_F(CheckCases, PassingFileExitsZeroWithALinePerCaseAndTheCount)
+TEST_F(CheckCases, PassingAndFailingFilesExitZeroAndOneAndTiesCountAgainst)
 {
-    const CheckResult r = run("// slučajevi\nSLUCAJ: Gripa\nSPOL: M\nDA: povišena temperatura\n"
-                              "\n   \nDA: bolovi u mišićima\nNE: kašalj\nSLUCAJ: Prehlada\n"
-                              "SPOL: Z\nMJESTO: 2\nDA: kihanje\n");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, file() + ":2: Gripa: passed, place 1, 66%\n" + file()
-                         + ":9: Prehlada: passed, place 1 (within 2), 75%\n"
-                           "2 cases: 2 passed, 0 failed\n");
-}
-
-TEST_F(CheckCases, AFailureExitsOneAndShowsTheFirstThreeAndTiesCountAgainst)
-{
+    EXPECT_EQ(run("// slučajevi\nSLUCAJ: Gripa\nSPOL: M\nDA: povišena temperatura\n"
+                  "\n   \nDA: bolovi u mišićima\nNE: kašalj\nSLUCAJ: Prehlada\n"
+                  "SPOL: Z\nMJESTO: 2\nDA: kihanje\n"),
+              (CheckResult{0,
+                           file() + ":2: Gripa: passed, place 1, 66%\n" + file()
+                               + ":9: Prehlada: passed, place 1 (within 2), 75%\n"
+                                 "2 cases: 2 passed, 0 failed\n",
+                           ""}));
     // With no answers all three tie: Gripa stays first in the sort, yet two others
     // score as much, so it is third.
-    const CheckResult r = run("SLUCAJ: Prehlada\nSPOL: Z\nDA: povišena temperatura\nNE: kihanje\n"
-                              "SLUCAJ: Gripa\nSPOL: M\nMJESTO: 2\n"
-                              "SLUCAJ: Gripa\nSPOL: M\nMJESTO: 3\n");
-    EXPECT_EQ(r.status, 1) << r.err;
-    EXPECT_EQ(r.out, file() + ":1: Prehlada: FAILED, place 2, 25%; first: Gripa 66%, Prehlada 25%, "
-                              "Torzija testisa 0%\n"
-                         + file() + ":5: Gripa: FAILED, place 3 (within 2), 50%; first: Gripa 50%, "
-                                    "Prehlada 50%, Torzija testisa 50%\n"
-                         + file() + ":8: Gripa: passed, place 3 (within 3), 50%\n"
-                                    "3 cases: 1 passed, 2 failed\n");
+    EXPECT_EQ(run("SLUCAJ: Prehlada\nSPOL: Z\nDA: povišena temperatura\nNE: kihanje\n"
+                  "SLUCAJ: Gripa\nSPOL: M\nMJESTO: 2\nSLUCAJ: Gripa\nSPOL: M\nMJESTO: 3\n"),
+              (CheckResult{1,
+                           file() + ":1: Prehlada: FAILED, place 2, 25%; first: Gripa 66%, "
+                                    "Prehlada 25%, Torzija testisa 0%\n"
+                               + file() + ":5: Gripa: FAILED, place 3 (within 2), 50%; first: "
+                                          "Gripa 50%, Prehlada 50%, Torzija testisa 50%\n"
+                               + file() + ":8: Gripa: passed, place 3 (within 3), 50%\n"
+                                          "3 cases: 1 passed, 2 failed\n",
+                           ""}));
+    EXPECT_EQ(run("SLUCAJ: Prehlada\nSPOL: M\nNE: kašalj\n", true),
+              (CheckResult{1,
+                           R"({"file":")" + file()
+                               + R"(","cases":[{"line":1,"syndrome":"Prehlada","within":1,)"
+                                 R"("place":3,"percent":25,"passed":false,"first":[)"
+                                 R"({"syndrome":"Torzija testisa","percent":50},)"
+                                 R"({"syndrome":"Gripa","percent":33},)"
+                                 R"({"syndrome":"Prehlada","percent":25}]}],"passed":0,"failed":1})"
+                                 "\n",
+                           ""}));
 }
 
-TEST_F(CheckCases, JsonGivesTheSameAsOneObject)
+// Every error of a case file: exit 2, its file and line on standard error, no case run.
+TEST_F(CheckCases, EveryCaseFileErrorExitsTwoWithItsLine)
 {
-    const CheckResult r = run("SLUCAJ: Prehlada\nSPOL: M\nNE: kašalj\n", true);
-    EXPECT_EQ(r.status, 1) << r.err;
-    EXPECT_EQ(r.out, R"({"file":")" + file() + R"(","cases":[{"line":1,"syndrome":"Prehlada",)"
-                     R"("within":1,"place":3,"percent":25,"passed":false,"first":[)"
-                     R"({"syndrome":"Torzija testisa","percent":50},{"syndrome":"Gripa","percent":33},)"
-                     R"({"syndrome":"Prehlada","percent":25}]}],"passed":0,"failed":1})"
-                     "\n");
-}
-
-struct BadCaseFile {
-    const char* why;
-    const char* cases;
-    const char* error; // after "FILE"
-};
-
-void PrintTo(const BadCaseFile& bad, std::ostream* os)
-{
-    *os << bad.why;
-}
-
-const std::string LONG_LINE = "DA: " + std::string(600, 'x') + "\n";
-
-class CheckCaseFileErrors : public CheckCases, public ::testing::WithParamInterface<BadCaseFile> {};
-
-TEST_P(CheckCaseFileErrors, ExitTwoWithFileLineAndTextAndRunNoCase)
-{
-    const BadCaseFile& bad = GetParam();
-    const CheckResult r = run(std::string("SLUCAJ: Gripa\nSPOL: M\n") + bad.cases);
-    EXPECT_EQ(r.status, 2) << bad.why;
-    EXPECT_EQ(r.out, "") << bad.why;
-    EXPECT_EQ(r.err, file() + bad.error + "\n") << bad.why;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    AllKinds, CheckCaseFileErrors,
-    ::testing::Values(
-        BadCaseFile{"unknown syndrome", "SLUCAJ: Grippa\nSPOL: M\n",
-                    R"(:3: no syndrome "Grippa"; the closest is "Gripa")"},
-        BadCaseFile{"unknown symptom", "DA: Kasalj\n",
-                    R"(:3: no symptom "Kasalj"; the closest is "kašalj")"},
-        BadCaseFile{"other sex", "SLUCAJ: Prehlada\nSPOL: Z\nDA: kihanje\nNE: mučnina\n",
-                    R"(:6: symptom "mučnina" is for male patients only, and the case is female)"},
-        BadCaseFile{"present and absent", "DA: kašalj\nNE: kihanje\nNE: kašalj\n",
-                    R"(:5: symptom "kašalj" is both present and absent (line 3))"},
-        BadCaseFile{"unknown key", "DOB: 40\n",
-                    R"(:3: unknown key "DOB"; the keys are SLUCAJ, SPOL, DA, NE and MJESTO)"},
-        BadCaseFile{"no key", "kašalj\n",
-                    R"(:3: no "KEY:" in "kašalj"; the keys are SLUCAJ, SPOL, DA, NE and MJESTO)"},
-        BadCaseFile{"missing sex", "SLUCAJ: Prehlada\nDA: kihanje\n", ":3: the case has no SPOL"},
-        BadCaseFile{"small m", "SLUCAJ: Prehlada\nSPOL: m\n", R"(:4: SPOL must be M or Z, not "m")"},
-        BadCaseFile{"sex twice", "SPOL: M\n", ":3: SPOL given twice in one case"},
-        BadCaseFile{"place zero", "MJESTO: 0\n",
-                    R"(:3: MJESTO must be a whole number from 1 to the 3 syndromes loaded, not "0")"},
-        BadCaseFile{"place beyond", "MJESTO: 4\n",
-                    R"(:3: MJESTO must be a whole number from 1 to the 3 syndromes loaded, not "4")"},
-        BadCaseFile{"place in words", "MJESTO: prvo\n",
-                    R"(:3: MJESTO must be a whole number from 1 to the 3 syndromes loaded, not "prvo")"},
-        BadCaseFile{"line too long", LONG_LINE.c_str(), ":3: the line is longer than 500 bytes"},
-        BadCaseFile{"CR line breaks count as the data files' do",
-                    "// x\r\r\nSLUCAJ: Prehlada\rSPOL: Q\r",
-                    R"(:6: SPOL must be M or Z, not "Q")"}),
-    [](const ::testing::TestParamInfo<BadCaseFile>& info) {
-        return "Row" + std::to_string(info.index);
-    });
-
-TEST_F(CheckCases, KeyOutsideACaseAUtf8FileAnEmptyOneAndAnUnloadableBaseRunNoCase)
-{
-    CheckResult r = run("// prvi\nDA: kašalj\nSLUCAJ: Gripa\nSPOL: M\n");
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, file() + ":2: DA outside a case; a case starts with SLUCAJ\n");
-    cases_.write("c.cxt", "SLUCAJ: Gripa\nSPOL: M\nDA: ka\xC5\xA1" "alj\n"); // "š" in UTF-8
-    r = runCheck({"--cases", file(), folder.path()});
-    EXPECT_EQ(r.err, file() + ":3: no symptom \"kaĹˇalj\"; the closest is \"kašalj\"; the case "
-                              "file seems saved as UTF-8, not code page 1250\n");
-    r = run("// samo komentar\n");
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, file() + ": holds no case; a case starts with SLUCAJ\n");
-
-    folder.write("podaci.cxt", SYNDROMES + " X-G) kihanje\r\n");
-    r = run("SLUCAJ: Gripa\nSPOL: M\n");
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("podaci.cxt:11: "), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("so no case was run\n"), std::string::npos) << r.err;
-}
-
-TEST(CheckOptionsThatPrintAndGo, HelpAndVersionGoToStandardOutputWithExitZero)
-{
-    const std::string usage = std::string(USAGE) + "\n";
-    const std::string version = "ordisan-check " ORDISAN_VERSION "\n";
-    const std::pair<std::vector<std::string>, std::string> rows[] = {
-        {{"--help"}, usage},
-        {{"--json", "--help", "--bogus"}, usage},
-        {{"--version"}, version},
-        {{"--version", "--help"}, version},
+    const std::string gripa = "SLUCAJ: Gripa\nSPOL: M\n";
+    const std::string place = ":3: MJESTO must be a whole number from 1 to the 3 syndromes loaded";
+    const std::string keys = "; the keys are SLUCAJ, SPOL, DA, NE and MJESTO";
+    const std::pair<std::string, std::string> rows[] = { // case file, error
+        {gripa + "SLUCAJ: Grippa\nSPOL: M\n",
+         R"(:3: no syndrome "Grippa"; the closest is "Gripa")"},
+        {gripa + "DA: Kasalj\n", R"(:3: no symptom "Kasalj"; the closest is "kašalj")"},
+        {gripa + "SLUCAJ: Prehlada\nSPOL: Z\nDA: kihanje\nNE: mučnina\n",
+         R"(:6: symptom "mučnina" is for male patients only, and the case is female)"},
+        {gripa + "DA: kašalj\nNE: kihanje\nNE: kašalj\n",
+         R"(:5: symptom "kašalj" is both present and absent (line 3))"},
+        {gripa + "DOB: 40\n", R"(:3: unknown key "DOB")" + keys},
+        {gripa + "kašalj\n", R"(:3: no "KEY:" in "kašalj")" + keys},
+        {gripa + "SLUCAJ: Prehlada\nDA: kihanje\n", ":3: the case has no SPOL"},
+        {gripa + "SLUCAJ: Prehlada\nSPOL: m\n", R"(:4: SPOL must be M or Z, not "m")"},
+        {gripa + "SPOL: M\n", ":3: SPOL given twice in one case"},
+        {gripa + "MJESTO: 0\n", place + R"(, not "0")"},
+        {gripa + "MJESTO: 4\n", place + R"(, not "4")"},
+        {gripa + "MJESTO: prvo\n", place + R"(, not "prvo")"},
+        {gripa + "DA: " + std::string(600, 'x') + "\n", ":3: the line is longer than 500 bytes"},
+        // CR line breaks count as the data files' do.
+        {gripa + "// x\r\r\nSLUCAJ: Prehlada\rSPOL: Q\r", R"(:6: SPOL must be M or Z, not "Q")"},
+        {"// prvi\nDA: kašalj\n" + gripa, ":2: DA outside a case; a case starts with SLUCAJ"},
+        {"// samo komentar\n", ": holds no case; a case starts with SLUCAJ"},
     };
-    for (const auto& [arguments, out] : rows) {
-        const CheckResult r = runCheck(arguments);
-        EXPECT_EQ(r.status, 0) << arguments[0];
-        EXPECT_EQ(r.err, "");
-        EXPECT_EQ(r.out, out);
-    }
-    EXPECT_EQ(runCheck({"--cases", "c.cxt", "--sex", "M"}).status, 2) << "each case has its sex";
-}
+    for (const auto& [cases, error] : rows)
+        EXPECT_EQ(run(cases), (CheckResult{2, "", file() + error + "\n"}));
 
-TEST(CheckUtf8Warning, NamesTheFirstLineOfEachFileWithAUtf8Letter)
-{
-    DataFolder folder;
-    // "č" in UTF-8 on line 2, "š" on line 3; "Ž" of code page 1250 and the UTF-8 "×"
-    // are no such letter.
-    folder.write("podaci.cxt", "A\n O-G) \x8Eivot 3\xC3\x97\n O-G) ka\xC4\x8D\n O-G) ka\xC5\xA1\n");
-    folder.write("rjecnik.cxt", "Bol\n osjet \xC5\xA1tipanja\n");
-    const CheckResult r = runCheck({folder.path()});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "podaci.cxt: syndromes 1, symptoms 3, links 3\nrjecnik.cxt: words 1\n"
-                     "podaci.cxt:3: utf8: the bytes 0xC4 0x8D are a letter in UTF-8: the file seems "
-                     "saved as UTF-8, not code page 1250; the line reads \" O-G) kaÄŤ\"\n"
-                     "rjecnik.cxt:2: utf8: the bytes 0xC5 0xA1 are a letter in UTF-8: the file seems "
-                     "saved as UTF-8, not code page 1250; the line reads \" osjet Ĺˇtipanja\"\n");
+    cases_.write("c.cxt", gripa + "DA: ka\xC5\xA1" "alj\n"); // "š" in UTF-8
+    EXPECT_EQ(runCheck({"--cases", file(), folder.path()}).err,
+              file() + ":3: no symptom \"kaĹˇalj\"; the closest is \"kašalj\"; the case "
+                       "file seems saved as UTF-8, not code page 1250\n");
+    // A knowledge base that does not load runs no case.
+    folder.write("podaci.cxt", SYNDROMES + " X-G) kihanje\r\n");
+    EXPECT_EQ(run(gripa),
+              (CheckResult{2, "",
+                           "podaci.cxt: syndromes 3, symptoms 6, links 7 (load stopped)\n"
+                           "rjecnik.cxt: not read\n"
+                           "podaci.cxt:11: GREŠKA: Definiran nepoznati spol u liniji 11.\n"
+                           "ordisan-check: the knowledge base in " + folder.path()
+                               + " did not load cleanly, so no case was run\n"}));
 }
 
 } // namespace

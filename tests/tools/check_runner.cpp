@@ -1,14 +1,9 @@
 #include "check_runner.h"
 
-#include <atomic>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 #include <sys/wait.h>
-#include <unistd.h>
-#include <utility>
 
 namespace ordisan::tools::test {
 
@@ -22,7 +17,7 @@ std::string shellQuoted(const std::string& text)
     return out + "'";
 }
 
-std::string readAll(const std::filesystem::path& path)
+std::string readAll(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -32,21 +27,14 @@ std::string readAll(const std::filesystem::path& path)
 
 CheckResult runCheck(const std::vector<std::string>& arguments)
 {
-    DataFolder scratch;
-    const auto outPath = std::filesystem::path(scratch.path()) / "stdout";
-    const auto errPath = std::filesystem::path(scratch.path()) / "stderr";
+    const DataFolder scratch;
+    const std::string out = scratch.path() + "/stdout", err = scratch.path() + "/stderr";
     std::string command = shellQuoted(ORDISAN_CHECK_PATH);
     for (const std::string& argument : arguments)
         command += " " + shellQuoted(argument);
-    command += " >" + shellQuoted(outPath.string()) + " 2>" + shellQuoted(errPath.string());
-
-    CheckResult result;
+    command += " >" + shellQuoted(out) + " 2>" + shellQuoted(err);
     const int raw = std::system(command.c_str());
-    if (raw != -1 && WIFEXITED(raw))
-        result.status = WEXITSTATUS(raw);
-    result.out = readAll(outPath);
-    result.err = readAll(errPath);
-    return result;
+    return {raw != -1 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(out), readAll(err)};
 }
 
 } // namespace ordisan::tools::test

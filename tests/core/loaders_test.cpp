@@ -1,3 +1,5 @@
+// The two loaders on files served from memory: what they store, what they report,
+// and how they stop.
 #include "knowledge/loaders.h"
 #include "memory_file_access.h"
 #include "recording_reporter.h"
@@ -7,6 +9,7 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <random>
 #include <tuple>
 
@@ -15,24 +18,35 @@ namespace {
 
 struct Loaded {
     std::unique_ptr<KnowledgeBase> kb = std::make_unique<KnowledgeBase>();
-    RecordingReporter reporter;
-    bool result = false;
+    bool result = false;        // of the last file loaded
+    RecordingReporter reporter; // the last file's calls
+    int heldBlocks = 0;         // right after the load
 };
 
-Loaded loadSyndromes(const MemoryFile& file)
+// The syndrome file, then, if it loaded, the dictionary, through one reader as the
+// program loads them. The counts start at 7, to show a failed open leaves them alone.
+Loaded load(const MemoryFile& syndromes, const std::optional<MemoryFile>& words = {},
+            bool failAllocation = false)
 {
     MemoryFileAccess files;
-    files.setFile(SYNDROME_FILE_NAME, file);
-    LineReader reader(files);
+    files.setFile(SYNDROME_FILE_NAME, syndromes);
+    if (words)
+        files.setFile(DICTIONARY_FILE_NAME, *words);
+    files.setFailAllocation(failAllocation);
     Loaded loaded;
-    loaded.result = loadSyndromeFile(*loaded.kb, reader, loaded.reporter);
+    loaded.kb->syndromeCount = loaded.kb->wordCount = 7;
+    {
+        LineReader reader(files);
+        loaded.result = loadSyndromeFile(*loaded.kb, reader, loaded.reporter);
+        if (words && loaded.result) {
+            loaded.reporter.calls.clear();
+            loaded.result = loadDictionaryFile(*loaded.kb, reader, loaded.reporter);
+        }
+        loaded.heldBlocks = files.heldBlocks();
+    }
     EXPECT_EQ(files.openStreams(), 0) << "the file is closed on every path";
+    EXPECT_EQ(files.heldBlocks(), 0);
     return loaded;
-}
-
-Loaded loadSyndromes(const std::string& bytes)
-{
-    return loadSyndromes(MemoryFile{bytes});
 }
 
 using Symptoms = std::vector<std::tuple<std::string, SexCode, LocationCode>>;
@@ -56,14 +70,10 @@ Links linksOf(const KnowledgeBase& kb)
 
 TEST(SyndromeLoader, BuildsSyndromesSymptomsAndLinks)
 {
-    const Loaded loaded = loadSyndromes(cp1250(
+    const Loaded loaded = load({cp1250(
         "// Sindromi\r\n"
         "Akutni apendicitis \r\n"
         " O-T) bol u trbuhu\r\n"
-        " o-t) bol u trbuhu\r\n"        // same symptom: letters are case-blind
-        " M-G) glavobolja\r\n"
-        " O-G) glavobolja\r\n"          // another sex: another symptom
-        " O-T) glavobolja\r\n"          // another location: another symptom
         "\tTabom uvučen redak\r\n"      // a tab does not make a symptom line
         " Z-U)  dvije praznine\r\n"     // the second blank belongs to the text
         " O-O)ljepljeno\r\n"            // the byte after ')' is skipped untested
@@ -71,7 +81,7 @@ TEST(SyndromeLoader, BuildsSyndromesSymptomsAndLinks)
         "    \r\n"
         "Šećerna bolest\r\n"
         "   O-T) bol u trbuhu\r\n"
-        " z-o) čudno\r\n"));
+        " z-o) čudno\r\n")});
     ASSERT_TRUE(loaded.result);
     const KnowledgeBase& kb = *loaded.kb;
     ASSERT_EQ(kb.syndromeCount, 3);
@@ -79,19 +89,16 @@ TEST(SyndromeLoader, BuildsSyndromesSymptomsAndLinks)
     EXPECT_STREQ(kb.syndromes[1].name, cp1250("\tTabom uvučen redak").c_str());
     EXPECT_STREQ(kb.syndromes[2].name, cp1250("Šećerna bolest").c_str());
     EXPECT_EQ(symptomsOf(kb), (Symptoms{{"bol u trbuhu", SEX_BOTH, LOC_TRUNK},
-                                        {"glavobolja", SEX_MALE, LOC_HEAD},
-                                        {"glavobolja", SEX_BOTH, LOC_HEAD},
-                                        {"glavobolja", SEX_BOTH, LOC_TRUNK},
                                         {" dvije praznine", SEX_FEMALE, LOC_LIMBS},
                                         {"jepljeno", SEX_BOTH, LOC_OTHER},
                                         {"", SEX_BOTH, LOC_OTHER},
                                         {"\xE8udno", SEX_FEMALE, LOC_OTHER}}));
-    EXPECT_EQ(linksOf(kb), (Links{{0, 0}, {0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}, {5, 1}, {6, 1},
-                                  {0, 2}, {7, 2}}));
+    EXPECT_EQ(linksOf(kb), (Links{{0, 0}, {1, 1}, {2, 1}, {3, 1}, {0, 2}, {4, 2}}));
 }
 
 // Random files with many repeats against the plain search: every symptom line
-// compared with every stored symptom, the first equal one taken, capacities included.
+// compared with every stored symptom, the first equal one taken (markers are
+// case-blind; another sex or location is another symptom), capacities included.
 TEST(SyndromeLoader, FindsTheFirstEqualSymptomAsTheLiteralSearchDoes)
 {
     std::mt19937 random(1250);
@@ -112,7 +119,8 @@ TEST(SyndromeLoader, FindsTheFirstEqualSymptomAsTheLiteralSearchDoes)
             const int sex = upTo(5);
             const int location = upTo(7);
             const std::string text = upTo(9) == 0 ? "" : "bol " + std::to_string(upTo(texts - 1));
-            file += std::string(" ") + "MmZzOo"[sex] + "-" + "GgTtUuOo"[location] + ") " + text + "\r\n";
+            file += std::string(" ") + "MmZzOo"[sex] + "-" + "GgTtUuOo"[location] + ") " + text
+                + "\r\n";
             const auto symptom = std::tuple(text, 1 + sex / 2, 1 + location / 2);
             const auto j = std::find(symptoms.begin(), symptoms.end(), symptom) - symptoms.begin();
             const bool isNew = j == static_cast<int>(symptoms.size());
@@ -122,7 +130,7 @@ TEST(SyndromeLoader, FindsTheFirstEqualSymptomAsTheLiteralSearchDoes)
             if (!stopped)
                 links.emplace_back(static_cast<int>(j), syndromes - 1);
         }
-        const Loaded loaded = loadSyndromes(file);
+        const Loaded loaded = load({file});
         EXPECT_EQ(loaded.result, !stopped) << "round " << round;
         EXPECT_EQ(symptomsOf(*loaded.kb), symptoms) << "round " << round;
         EXPECT_EQ(linksOf(*loaded.kb), links) << "round " << round;
@@ -139,12 +147,12 @@ TEST(SyndromeLoader, ReportsProgressAfterEveryFifthSyndromeAndAtTheEnd)
             taken.push_back(file.size() + 1);
         file += "\r\n O-T) simptom " + std::to_string(i) + "\r\n";
     }
-    const auto percent = [&](std::size_t bytes) { return std::to_string(bytes * 100 / file.size()); };
-    EXPECT_EQ(loadSyndromes(file).reporter.calls,
+    const auto percent = [&](std::size_t n) { return std::to_string(n * 100 / file.size()); };
+    EXPECT_EQ(load({file}).reporter.calls,
               (std::vector<std::string>{"progress|" + percent(taken[0]), "counts|5|4|4",
                                         "progress|" + percent(taken[1]), "counts|10|9|9",
                                         "progress|100", "counts|11|11|11"}));
-    EXPECT_EQ(loadSyndromes("// samo komentar\r\n   \r\n").reporter.calls,
+    EXPECT_EQ(load({"// samo komentar\r\n   \r\n"}).reporter.calls,
               (std::vector<std::string>{"progress|100", "counts|0|0|0"}));
 }
 
@@ -184,7 +192,8 @@ TEST(SyndromeLoader, StopsOnABadLineWithItsMessageAndKeepsWhatCameBefore)
          "Nije očekivan tako dug izraz u liniji br.3", 1, 1, 1},
         // 3 + 10 × 17 + 73 × 18 bytes whole before the read error, line 85 cut.
         {numbered, "Greška pri čitanju datoteke u liniji br. 85", 1, 83, 83, 1500},
-        {syndromeLines(6, " O-G) x\r\n") + " K-G) kriva\r\n", "Definiran nepoznati spol u liniji 13.", 6, 1, 6},
+        {syndromeLines(6, " O-G) x\r\n") + " K-G) k\r\n", "Definiran nepoznati spol u liniji 13.",
+         6, 1, 6},
         {"S\r\n O-O) a\r\n (M-G) b\r\n", "Definiran nepoznati spol u liniji 3.", 1, 1, 1},
         {"S\r\n O-O) a\r\n M+G) b\r\n", "Očekivana '-' u liniji 3.", 1, 1, 1},
         {"S\r O-O) a\r M-X) b\r", "Definirana nepoznata lokacija u liniji 3.", 1, 1, 1},
@@ -192,10 +201,13 @@ TEST(SyndromeLoader, StopsOnABadLineWithItsMessageAndKeepsWhatCameBefore)
         {"S\r\n O-O) a\r\n M-\r\n", "Definirana nepoznata lokacija u liniji 3.", 1, 1, 1},
         {"S\r\n O-O) a\r\n M-G\r\n", "Očekivana ')' u liniji 3.", 1, 1, 1},
         // The marker is checked before the length, the length before the syndrome.
-        {"S\r\n Q-G) " + std::string(300, 't') + "\r\n", "Definiran nepoznati spol u liniji 2.", 1, 0, 0},
-        {"\r\n O-T) " + std::string(256, 't') + "\r\n", "Predugačak opis simptoma u liniji 2.", 0, 0, 0},
+        {"S\r\n Q-G) " + std::string(300, 't') + "\r\n", "Definiran nepoznati spol u liniji 2.", 1,
+         0, 0},
+        {"\r\n O-T) " + std::string(256, 't') + "\r\n", "Predugačak opis simptoma u liniji 2.", 0,
+         0, 0},
         {" O-T) bez sindroma\r\n", "Simptom bez sindroma u liniji 1.", 0, 0, 0},
-        {"S\r\n" + std::string(256, 'n') + "\r\n", "Predugačak naziv sindroma u liniji 2.", 1, 0, 0},
+        {"S\r\n" + std::string(256, 'n') + "\r\n", "Predugačak naziv sindroma u liniji 2.", 1, 0,
+         0},
         // Capacities: checked before the length; the symptom capacity only for a new
         // symptom (the repeat is still linked), and before the link capacity.
         {syndromeLines(MAX_SYNDROMES) + std::string(300, 'x') + "\r\n", "Previše sindroma!",
@@ -210,28 +222,107 @@ TEST(SyndromeLoader, StopsOnABadLineWithItsMessageAndKeepsWhatCameBefore)
     for (const auto& row : rows) {
         MemoryFile file{row.file};
         file.readErrorAt = row.readErrorAt;
-        const Loaded loaded = loadSyndromes(file);
-        const bool endsFile = row.message.starts_with("Nije") || row.message.starts_with("Gre");
-        const bool stop = row.message.starts_with("Previ");
-        EXPECT_EQ(loaded.result, endsFile) << row.message;
+        const Loaded loaded = load(file);
+        const std::string& m = row.message;
+        const bool endsFile = m.starts_with("Nije") || m.starts_with("Gre");
+        const bool stop = m.starts_with("Previ");
+        EXPECT_EQ(loaded.result, endsFile) << m;
         EXPECT_EQ(loaded.reporter.messages(),
-                  std::vector<std::string>{messageCall(row.message, stop ? "STOP!"
-                                                           : row.message.starts_with("Nije") ? "ERROR"
-                                                                                             : "GREŠKA",
-                                                       stop ? ICON_STOP : ICON_NONE)});
-        EXPECT_EQ(loaded.reporter.calls.back().starts_with("counts"), endsFile) << row.message;
-        EXPECT_EQ(std::tuple(loaded.kb->syndromeCount, loaded.kb->symptomCount, loaded.kb->linkCount),
-                  std::tuple(row.syndromes, row.symptoms, row.links)) << row.message;
+                  std::vector{messageCall(
+                      m, stop ? "STOP!" : m.starts_with("Nije") ? "ERROR" : "GREŠKA",
+                      stop ? ICON_STOP : ICON_NONE)});
+        EXPECT_EQ(loaded.reporter.calls.back().starts_with("counts"), endsFile) << m;
+        const KnowledgeBase& kb = *loaded.kb;
+        EXPECT_EQ(std::tuple(kb.syndromeCount, kb.symptomCount, kb.linkCount),
+                  std::tuple(row.syndromes, row.symptoms, row.links)) << m;
     }
     // The full capacities themselves load, and blank lines after them are no records.
-    const Loaded full = loadSyndromes(syndromeLines(MAX_SYNDROMES - 1) + bothFull + "\r\n   \r\n");
-    EXPECT_TRUE(full.result);
-    EXPECT_EQ(full.kb->syndromeCount, MAX_SYNDROMES);
-    EXPECT_EQ(full.kb->linkCount, MAX_LINKS);
+    const Loaded full = load({syndromeLines(MAX_SYNDROMES - 1) + bothFull + "\r\n  \r\n"});
+    EXPECT_EQ(std::tuple(full.result, full.kb->syndromeCount, full.kb->linkCount),
+              std::tuple(true, MAX_SYNDROMES, MAX_LINKS));
     // 255 bytes still fit a name and a text.
-    const Loaded longest = loadSyndromes(std::string(255, 'n') + "\r\n O-T) " + std::string(255, 't'));
+    const Loaded longest = load({std::string(255, 'n') + "\r\n O-T) " + std::string(255, 't')});
     EXPECT_TRUE(longest.result);
     EXPECT_EQ(std::strlen(longest.kb->symptoms[0].text), 255u);
+}
+
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+Entries entriesOf(const KnowledgeBase& kb)
+{
+    Entries entries;
+    for (int w = 0; w < kb.wordCount; ++w)
+        entries.emplace_back(kb.words[w].term, kb.words[w].explanation);
+    return entries;
+}
+
+// A dictionary after a one-line syndrome file.
+Loaded loadWords(const std::string& bytes)
+{
+    return load({"S\r\n O-T) x"}, MemoryFile{bytes});
+}
+
+TEST(DictionaryLoader, PairsTermsWithTheExplanationRightAfterThem)
+{
+    const Loaded loaded = loadWords(cp1250(
+        "   uvodno objašnjenje bez pojma\r\n"   // dropped
+        "Anemija \r\n"
+        "    smanjen broj crvenih krvnih stanica \r\n"
+        "   drugo objašnjenje\r\n"             // dropped
+        "Bez objašnjenja\r\n"
+        "   \r\n"                               // a line of blanks ends the pairing...
+        "  izgubljeno\r\n"                      // ...so this is dropped
+        "Prvi pojam\r\n"
+        "Drugi pojam\r\n"                       // a term after a term is a new entry
+        " objašnjenje drugoga\r\n"
+        "Do/ktor//ica\r\n"
+        " a/b\r\n"
+        "Zadnji"));
+    ASSERT_TRUE(loaded.result);
+    EXPECT_EQ(loaded.heldBlocks, 0) << "the chunk is released at the end";
+    Entries expected;
+    for (const auto& [t, e] : Entries{{"Anemija ", "smanjen broj crvenih krvnih stanica "},
+                                      {"Bez objašnjenja", ""}, {"Prvi pojam", ""},
+                                      {"Drugi pojam", "objašnjenje drugoga"}, {"Doktor", "ab"},
+                                      {"Zadnji", ""}})
+        expected.emplace_back(cp1250(t), cp1250(e));
+    EXPECT_EQ(entriesOf(*loaded.kb), expected);
+}
+
+TEST(DictionaryLoader, LimitsAndCapacity)
+{
+    std::string full;
+    for (int i = 0; i < MAX_WORDS; ++i)
+        full += "P" + std::to_string(i) + "\r\n o\r\n";
+    const struct {
+        std::string file;
+        bool result;
+        std::size_t entries;
+        std::string message; // empty: none
+    } rows[] = {
+        {std::string(49, 't') + "\r\n " + std::string(99, 'e') + "\r\n", true, 1, ""},
+        {full + "\r\n", true, MAX_WORDS, ""},
+        {"A\r\n" + std::string(50, 't') + "\r\n x\r\n", false, 1,
+         messageCall("Predugačak pojam u liniji 2.")},
+        // The entry before a refused explanation stays, unexplained.
+        {"A\r\n    " + std::string(100, 'e') + "\r\nB\r\n", false, 1,
+         messageCall("Predugačko objašnjenje u liniji 2.")},
+        {"A\r\n " + std::string(499, 'e') + "x\r\n", true, 1,
+         messageCall("Nije očekivan tako dug izraz u liniji br.2", "ERROR")},
+        // The capacity is checked before the length.
+        {full + std::string(60, 'x') + "\r\n", false, MAX_WORDS,
+         messageCall("Previše rijeci za rjecnik!", "STOP!", ICON_STOP)},
+    };
+    for (const auto& row : rows) {
+        const Loaded loaded = loadWords(row.file);
+        EXPECT_EQ(loaded.result, row.result) << row.message;
+        EXPECT_EQ(entriesOf(*loaded.kb).size(), row.entries) << row.message;
+        EXPECT_EQ(loaded.reporter.messages(), row.message.empty() ? std::vector<std::string>{}
+                                                       : std::vector{row.message});
+        if (row.entries == 1 && !row.result) {
+            EXPECT_STREQ(loaded.kb->words[0].explanation, "") << row.message;
+        }
+    }
 }
 
 // Open, size and chunk failures of both files: one message, the record untouched (not
@@ -246,38 +337,24 @@ TEST(Loaders, FileFailuresLeaveTheRecordUntouchedAndCloseTheFile)
         {false, &MemoryFile::failOpen, "Ne mogu otvoriti datoteku podaci.cxt"},
         {false, &MemoryFile::failSeekEnd, "Ne mogu se pozicionirati na kraj datoteke podaci.cxt"},
         {false, &MemoryFile::failTell, "Ne mogu se pozicionirati na kraj datoteke podaci.cxt"},
-        {false, &MemoryFile::failSeekStart, "Ne mogu se pozicionirati na početak datoteke podaci.cxt"},
+        {false, &MemoryFile::failSeekStart,
+         "Ne mogu se pozicionirati na početak datoteke podaci.cxt"},
         {false, nullptr, "Ne mogu alocirati buffer!"},
         {true, &MemoryFile::failOpen, "Ne mogu otvoriti datoteku rjecnik.cxt"},
         {true, &MemoryFile::failTell, "Ne mogu se pozicionirati na kraj datoteke rjecnik.cxt"},
-        {true, &MemoryFile::failSeekStart, "Ne mogu se pozicionirati na početak datoteke rjecnik.cxt"},
+        {true, &MemoryFile::failSeekStart,
+         "Ne mogu se pozicionirati na početak datoteke rjecnik.cxt"},
     };
     for (const auto& row : rows) {
         MemoryFile files[2] = {MemoryFile{"S\r\n O-T) x\r\n"}, MemoryFile{"A\r\n b\r\n"}};
         if (row.fails)
             files[row.dictionary].*row.fails = true;
-        MemoryFileAccess access;
-        access.setFile(SYNDROME_FILE_NAME, files[0]);
-        access.setFile(DICTIONARY_FILE_NAME, files[1]);
-        access.setFailAllocation(row.fails == nullptr);
-        auto kb = std::make_unique<KnowledgeBase>();
-        kb->syndromeCount = kb->wordCount = 7;
-        RecordingReporter reporter;
-        {
-            LineReader reader(access);
-            const bool loaded = loadSyndromeFile(*kb, reader, reporter);
-            EXPECT_EQ(loaded, row.dictionary) << row.message;
-            if (loaded) {
-                reporter.calls.clear();
-                EXPECT_FALSE(loadDictionaryFile(*kb, reader, reporter));
-            }
-        }
+        const Loaded loaded = load(files[0], files[1], row.fails == nullptr);
         const bool plain = row.dictionary && row.fails == &MemoryFile::failOpen; // its own caption
-        EXPECT_EQ(reporter.calls,
-                  std::vector<std::string>{messageCall(row.message, plain ? "GRESKA" : "GREŠKA")});
-        EXPECT_EQ(row.dictionary ? kb->wordCount : kb->syndromeCount, 7);
-        EXPECT_EQ(access.openStreams(), 0);
-        EXPECT_EQ(access.heldBlocks(), 0);
+        EXPECT_FALSE(loaded.result);
+        EXPECT_EQ(loaded.reporter.calls,
+                  std::vector{messageCall(row.message, plain ? "GRESKA" : "GREŠKA")});
+        EXPECT_EQ(row.dictionary ? loaded.kb->wordCount : loaded.kb->syndromeCount, 7);
     }
 }
 
