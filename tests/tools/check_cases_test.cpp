@@ -99,6 +99,7 @@ TEST_F(CheckCases, EveryCaseFileErrorExitsTwoWithItsLine)
         {gripa + "// x\r\r\nSLUCAJ: Prehlada\rSPOL: Q\r", R"(:6: SPOL must be M or Z, not "Q")"},
         {"// prvi\nDA: kašalj\n" + gripa, ":2: DA outside a case; a case starts with SLUCAJ"},
         {"// samo komentar\n", ": holds no case; a case starts with SLUCAJ"},
+        {gripa + std::string("DA: ka\0x\n", 9), ":3: the line holds a NUL byte"},
     };
     for (const auto& [cases, error] : rows)
         EXPECT_EQ(run(cases), (CheckResult{2, "", file() + error + "\n"}));
@@ -107,6 +108,8 @@ TEST_F(CheckCases, EveryCaseFileErrorExitsTwoWithItsLine)
     EXPECT_EQ(runCheck({"--cases", file(), folder.path()}).err,
               file() + ":3: no symptom \"kaĹˇalj\"; the closest is \"kašalj\"; the case "
                        "file seems saved as UTF-8, not code page 1250\n");
+    EXPECT_EQ(runCheck({"--cases", folder.path(), folder.path()}).err,
+              folder.path() + ": is a folder, not a case file\n");
     // A knowledge base that does not load runs no case.
     folder.write("podaci.cxt", SYNDROMES + " X-G) kihanje\r\n");
     EXPECT_EQ(run(gripa),
