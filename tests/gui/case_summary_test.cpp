@@ -53,7 +53,7 @@ QStringList entriesUnder(const QString& summary, const QString& heading)
 
 } // namespace
 
-class CaseSummaryTest : public QObject {
+class CaseSummaryTest final : public QObject {
     Q_OBJECT
 private slots:
     void summaryOfAKnownCase();
@@ -126,40 +126,40 @@ void CaseSummaryTest::rerankButtonShowsAStaleRanking()
     QFETCH(Answering, how);
     QFETCH(bool, stale);
     auto kb = clinic(SEX_MALE);
-    OpenDiagnosisDlg dialog;
-    QVERIFY(dialog.open(kb.get()));
-    auto* button = dialog.GetDlgItem<QPushButton>(IDC_RERANK);
-    const auto copied = [&](QTreeWidget* tree) {
-        QTest::keyClick(tree, Qt::Key_C, Qt::ControlModifier);
-        return QGuiApplication::clipboard()->mimeData()->text();
-    };
-    const QString tip = QStringLiteral("Odgovori su promijenjeni: pritisnite <<Rangiraj>>");
-    const auto shownStale = [&] { return button->font().bold() && button->toolTip() == tip; };
-    QVERIFY(!shownStale());
+    whileDiagnosing(kb.get(), [&](CDiagnosisDlg& dialog, QTreeWidget* left, QTreeWidget* right) {
+        auto* button = dialog.GetDlgItem<QPushButton>(IDC_RERANK);
+        const auto copied = [&](QTreeWidget* tree) {
+            QTest::keyClick(tree, Qt::Key_C, Qt::ControlModifier);
+            return QGuiApplication::clipboard()->mimeData()->text();
+        };
+        const QString tip = QStringLiteral("Odgovori su promijenjeni: pritisnite <<Rangiraj>>");
+        const auto shownStale = [&] { return button->font().bold() && button->toolTip() == tip; };
+        QVERIFY(!shownStale());
 
-    QTreeWidget* tree = how == Answering::DoubleClickRight || how == Answering::SpaceRight
-        ? dialog.right() : dialog.left();
-    tree->setFocus();
-    tree->setCurrentItem(tree->topLevelItem(0)); // vrućica on the right, Gripa on the left
-    if (how == Answering::SpaceLeftChild) {
-        tree->topLevelItem(0)->setExpanded(true);
-        tree->setCurrentItem(tree->topLevelItem(0)->child(0)); // vrućica
-    }
-    if (how == Answering::DoubleClickRight)
-        doubleClick(tree, tree->currentItem());
-    else
-        QTest::keyClick(tree, Qt::Key_Space);
+        QTreeWidget* tree = how == Answering::DoubleClickRight || how == Answering::SpaceRight
+            ? right : left;
+        tree->setFocus();
+        tree->setCurrentItem(tree->topLevelItem(0)); // vrućica on the right, Gripa on the left
+        if (how == Answering::SpaceLeftChild) {
+            tree->topLevelItem(0)->setExpanded(true);
+            tree->setCurrentItem(tree->topLevelItem(0)->child(0)); // vrućica
+        }
+        if (how == Answering::DoubleClickRight)
+            doubleClick(tree, tree->currentItem());
+        else
+            QTest::keyClick(tree, Qt::Key_Space);
 
-    QCOMPARE(shownStale(), stale);
-    QCOMPARE(button->text(), QStringLiteral("<<Rangiraj>>"));
-    const QString summary = copied(tree);
-    QCOMPARE(summary.contains(u8("Prisutni simptomi:\n  vrućica\n")), stale);
-    QCOMPARE(summary.contains(QStringLiteral("Napomena")), stale);
-    QVERIFY(QGuiApplication::clipboard()->mimeData()->hasHtml());
+        QCOMPARE(shownStale(), stale);
+        QCOMPARE(button->text(), QStringLiteral("<<Rangiraj>>"));
+        const QString summary = copied(tree);
+        QCOMPARE(summary.contains(u8("Prisutni simptomi:\n  vrućica\n")), stale);
+        QCOMPARE(summary.contains(QStringLiteral("Napomena")), stale);
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasHtml());
 
-    QTest::mouseClick(button, Qt::LeftButton);
-    QVERIFY(!shownStale());
-    QVERIFY(!copied(dialog.right()).contains(QStringLiteral("Napomena")));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!shownStale());
+        QVERIFY(!copied(right).contains(QStringLiteral("Napomena")));
+    });
 }
 
 void CaseSummaryTest::savedWholeOrNotAtAll_data()

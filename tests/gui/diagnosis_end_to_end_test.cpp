@@ -69,8 +69,8 @@ void DiagnosisEndToEndTest::diagnosis()
             for (int row : {0, 3, 7})
                 (row == 7 ? absent : present).append(QString::number(diagnosisItem(symptoms->topLevelItem(row))->parameter()));
             QTest::mouseClick(dialog->GetDlgItem(IDC_RERANK), Qt::LeftButton);
-            left = topTexts(dialog->GetDlgItem<QTreeWidget>(IDC_SYNDROME_TREE));
-            right = topTexts(symptoms);
+            left = treeLines(dialog->GetDlgItem<QTreeWidget>(IDC_SYNDROME_TREE), {}, false, true);
+            right = treeLines(symptoms);
             QTest::mouseClick(dialog->GetDlgItem(IDOK), Qt::LeftButton);
         }
     };

@@ -26,8 +26,10 @@ std::unique_ptr<KnowledgeBase> clinic(SexCode sex)
     const int trudnoca = b.syndrome(cp1250("Trudnoća").c_str());
     b.link(trudnoca, b.symptom("izostanak menstruacije", SEX_FEMALE, LOC_TRUNK));
     b.link(trudnoca, mucnina);
-    b.link(b.syndrome("Prostatitis"), b.symptom(cp1250("otežano mokrenje").c_str(), SEX_MALE, LOC_TRUNK));
-    b.link(b.syndrome(cp1250("Ženski sindrom").c_str()), b.symptom("bol u zdjelici", SEX_FEMALE, LOC_TRUNK));
+    b.link(b.syndrome("Prostatitis"),
+           b.symptom(cp1250("otežano mokrenje").c_str(), SEX_MALE, LOC_TRUNK));
+    b.link(b.syndrome(cp1250("Ženski sindrom").c_str()),
+           b.symptom("bol u zdjelici", SEX_FEMALE, LOC_TRUNK));
     b.symptom(cp1250("đurđica na koži").c_str());
     b.patient(sex);
     return b.take();
@@ -56,21 +58,13 @@ int whileShown(CDialog& dialog, const std::function<int()>& run, const std::func
     return run();
 }
 
-bool OpenDiagnosisDlg::open(KnowledgeBase* kb)
+int whileDiagnosing(KnowledgeBase* kb, const DiagnosisLook& look)
 {
-    PrepareRun(kb);
-    Create();
-    show();
-    return QTest::qWaitForWindowExposed(this);
-}
-
-int shownIcon(const QTreeWidgetItem* item, const QList<int>& among)
-{
-    const QImage shown = item->icon(0).pixmap(QSize(16, 16)).toImage();
-    for (int number : among)
-        if (!shown.isNull() && loadIconPixmap(number, 16).toImage().convertToFormat(shown.format()) == shown)
-            return number;
-    return 0;
+    CDiagnosisDlg dialog;
+    return whileShown(dialog, kb, [&] {
+        look(dialog, dialog.GetDlgItem<QTreeWidget>(IDC_SYNDROME_TREE),
+             dialog.GetDlgItem<QTreeWidget>(IDC_SYMPTOM_TREE));
+    });
 }
 
 QList<int> diagnosisIcons()
@@ -79,33 +73,32 @@ QList<int> diagnosisIcons()
             IDI_BAND_HIGH, IDI_BAND_BELOW_HALF, IDI_BAND_LOW};
 }
 
-int shownIcon(const QTreeWidgetItem* item)
+int shownIcon(const QTreeWidgetItem* item, const QList<int>& among)
 {
-    return shownIcon(item, diagnosisIcons());
+    const QImage shown = item->icon(0).pixmap(QSize(16, 16)).toImage();
+    for (int number : among)
+        if (!shown.isNull()
+            && loadIconPixmap(number, 16).toImage().convertToFormat(shown.format()) == shown)
+            return number;
+    return 0;
 }
 
-QStringList treeLines(const QTreeWidget* tree, const QList<int>& icons, bool itemData)
+QStringList treeLines(const QTreeWidget* tree, const QList<int>& icons, bool itemData, bool topOnly)
 {
     QStringList lines;
-    const auto line = [&](const QTreeWidgetItem* item, const char* indent) {
-        return indent + item->text(0) + (icons.isEmpty() ? QString() : QStringLiteral(" =%1").arg(shownIcon(item, icons)))
-            + (itemData ? QStringLiteral(" #%1").arg(item->data(0, Qt::UserRole).toInt()) : QString());
+    const auto add = [&](const QTreeWidgetItem* item, const char* indent) {
+        lines.append(indent + item->text(0)
+                     + (icons.isEmpty() ? QString()
+                                        : QStringLiteral(" =%1").arg(shownIcon(item, icons)))
+                     + (itemData ? QStringLiteral(" #%1").arg(item->data(0, Qt::UserRole).toInt())
+                                 : QString()));
     };
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* top = tree->topLevelItem(i);
-        lines.append(line(top, ""));
-        for (int c = 0; c < top->childCount(); ++c)
-            lines.append(line(top->child(c), "  "));
+        add(tree->topLevelItem(i), "");
+        for (int c = 0; !topOnly && c < tree->topLevelItem(i)->childCount(); ++c)
+            add(tree->topLevelItem(i)->child(c), "  ");
     }
     return lines;
-}
-
-QStringList topTexts(const QTreeWidget* tree)
-{
-    QStringList texts;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        texts.append(tree->topLevelItem(i)->text(0));
-    return texts;
 }
 
 void doubleClickAt(QTreeWidget* tree, const QPoint& position)

@@ -1,13 +1,12 @@
 // What the GUI tests share beside the suites' common support (knowledge-base builder,
 // code page 1250 text): small clinics, dialogs run with a look at them while they are
-// up, and what a user sees of a tree item.
+// up, and what a user sees of a tree.
 #pragma once
 
 #include "knowledge_base_builder.h"
 #include "test_files.h"
 
 #include "diagnosis/diagnosis_dlg.h"
-#include "knowledge/knowledge_base.h"
 
 #include <QString>
 #include <QStringList>
@@ -41,25 +40,27 @@ inline QString u8(const char* text)
 // A dialog that `look` left open is then ended with LEFT_OPEN. Returns what `run` did.
 inline constexpr int LEFT_OPEN = -2;
 int whileShown(CDialog& dialog, const std::function<int()>& run, const std::function<void()>& look);
+// The same for a dialog run on `kb`.
+template <class Dialog>
+int whileShown(Dialog& dialog, KnowledgeBase* kb, const std::function<void()>& look)
+{
+    return whileShown(dialog, [&] { return dialog.RunModal(kb); }, look);
+}
 
-// The diagnosis dialog opened as RunModal opens it, without the modal loop.
-class OpenDiagnosisDlg final : public CDiagnosisDlg {
-public:
-    [[nodiscard]] bool open(KnowledgeBase* kb); // false when the window does not appear
-    QTreeWidget* left() const { return syndromeTree; }
-    QTreeWidget* right() const { return symptomTree; }
-};
+// Runs a diagnosis dialog on `kb` as the program does; once it is up, `look` sees it
+// and its two trees. Returns what RunModal did.
+using DiagnosisLook = std::function<void(CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right)>;
+int whileDiagnosing(KnowledgeBase* kb, const DiagnosisLook& look);
 
-// The icon resource an item shows, found by comparing pictures; 0 for none of `among`.
-int shownIcon(const QTreeWidgetItem* item, const QList<int>& among);
 // The diagnosis dialog's answer and band icons.
 QList<int> diagnosisIcons();
-int shownIcon(const QTreeWidgetItem* item);
+// The icon resource an item shows, found by comparing pictures; 0 for none of `among`.
+int shownIcon(const QTreeWidgetItem* item, const QList<int>& among = diagnosisIcons());
 // The tree as lines: each top-level text, each child's text indented by two blanks.
 // With `icons`, each line ends in " =N", N the icon it shows among them; with
-// `itemData`, in " #N", N the item's data.
-QStringList treeLines(const QTreeWidget* tree, const QList<int>& icons = {}, bool itemData = false);
-QStringList topTexts(const QTreeWidget* tree);
+// `itemData`, in " #N", N the item's data. `topOnly` leaves the children out.
+QStringList treeLines(const QTreeWidget* tree, const QList<int>& icons = {}, bool itemData = false,
+                      bool topOnly = false);
 
 // A double-click as the window system delivers it, at `position` in the viewport.
 void doubleClickAt(QTreeWidget* tree, const QPoint& position);

@@ -1,12 +1,15 @@
 // The loader dialog through a whole start: what it shows while waiting, loading and
 // counting down, its messages, and how it closes. Time is driven by ticking its
 // timers by hand.
-#include "data_folder.h"
 #include "modal_watcher.h"
+#include "test_files.h"
 
 #include "app/loader_dlg.h"
+#include "knowledge/file_access.h"
+#include "platform/timer_source.h"
 #include "res/resource.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -22,6 +25,40 @@ namespace {
 constexpr int START = 200;
 constexpr int COUNTDOWN = 1000;
 
+// Window timers that tick only when the test says so; the period is the handle.
+class ManualTimers final : public TimerSource {
+public:
+    int startTimer(int milliseconds, std::function<void()> tick) override
+    {
+        timers_.insert(milliseconds, std::move(tick));
+        return milliseconds;
+    }
+    void stopTimer(int handle) override { timers_.remove(handle); }
+    // One tick of the running timer of that period; false when none runs.
+    bool tick(int milliseconds)
+    {
+        const auto tick = timers_.value(milliseconds); // a copy: the handler may stop it
+        if (tick)
+            tick();
+        return bool(tick);
+    }
+    bool running(int milliseconds) const { return timers_.contains(milliseconds); }
+
+private:
+    QHash<int, std::function<void()>> timers_;
+};
+
+// `count` records "Name N" with one line "Line N" under each, as a data file's bytes.
+QByteArray dataFile(int count, const char* name, const char* line)
+{
+    QByteArray bytes;
+    for (int i = 1; i <= count; ++i)
+        bytes += name + QByteArray::number(i) + "\r\n" + line + QByteArray::number(i) + "\r\n";
+    return bytes;
+}
+QByteArray syndromeFile(int count) { return dataFile(count, "Sindrom ", " O-G) Simptom "); }
+QByteArray dictionaryFile(int count) { return dataFile(count, "Pojam", " objasnjenje "); }
+
 // What the dialog shows, one "field=value" line per field.
 QStringList shown(const CLoaderDlg& dialog)
 {
@@ -30,21 +67,25 @@ QStringList shown(const CLoaderDlg& dialog)
             "symptoms=" + text(IDC_SYMPTOM_COUNT), "links=" + text(IDC_LINK_COUNT),
             "words=" + text(IDC_WORD_COUNT), "countdown=" + text(IDC_COUNTDOWN),
             "ok=" + QString::number(dialog.GetDlgItem(IDC_LOADER_OK)->isEnabled()),
-            "progress=" + QString::number(dialog.GetDlgItem<QProgressBar>(IDC_PROGRESS)->value())};
+            "progress="
+                + QString::number(dialog.GetDlgItem<QProgressBar>(IDC_PROGRESS)->value())};
 }
 
 // A loader on its own data folder and knowledge base, with timers ticked by hand.
+// A null file is not written at all.
 struct Start {
-    DataFolder folder;
+    TempFolder folder;
+    FileAccess files{folder.path().string()};
     ManualTimers timers;
     std::unique_ptr<KnowledgeBase> kb = std::make_unique<KnowledgeBase>();
-    CLoaderDlg dialog{folder.files()};
+    CLoaderDlg dialog{files};
 
     Start(const QByteArray& syndromes, const QByteArray& dictionary)
     {
-        for (const auto& [name, bytes] : {std::pair{"podaci.cxt", syndromes}, {"rjecnik.cxt", dictionary}})
+        for (const auto& [name, bytes] :
+             {std::pair{"podaci.cxt", syndromes}, {"rjecnik.cxt", dictionary}})
             if (!bytes.isNull())
-                folder.write(name, bytes);
+                folder.write(name, bytes.toStdString());
         dialog.setTimerSource(&timers);
     }
     int run(const std::function<void()>& look)
@@ -81,13 +122,17 @@ void LoaderDlgTest::fullLoadCountsDownAndClosesItself()
         start.timers.tick(START);
         loaded = shown(start.dialog);
         while (start.timers.tick(COUNTDOWN))
-            countdown.append(start.dialog.isVisible() ? start.dialog.GetDlgItem<QLabel>(IDC_COUNTDOWN)->text() : "closed");
+            countdown.append(start.dialog.isVisible()
+                                 ? start.dialog.GetDlgItem<QLabel>(IDC_COUNTDOWN)->text()
+                                 : "closed");
     }), IDCANCEL);
     // The template's texts are never seen; the countdown is empty until the first tick,
     // shows 4 … 1 and closes on the fifth without showing 0.
-    QCOMPARE(waiting, QStringList({"status=", "syndromes=", "symptoms=", "links=", "words=", "countdown=", "ok=0", "progress=0"}));
+    QCOMPARE(waiting, QStringList({"status=", "syndromes=", "symptoms=", "links=", "words=",
+                                   "countdown=", "ok=0", "progress=0"}));
     QVERIFY(!percentShown);
-    QCOMPARE(loaded, QStringList({"status=Gotovo...", "syndromes=12", "symptoms=12", "links=12", "words=7", "countdown=", "ok=1", "progress=0"}));
+    QCOMPARE(loaded, QStringList({"status=Gotovo...", "syndromes=12", "symptoms=12", "links=12",
+                                  "words=7", "countdown=", "ok=1", "progress=0"}));
     QCOMPARE(countdown, QStringList({"4", "3", "2", "1", "closed"}));
     QVERIFY(watcher.messages.isEmpty());
     QCOMPARE(start.kb->wordCount, 7);
@@ -134,7 +179,7 @@ void LoaderDlgTest::closing()
 }
 
 // A file missing or wrong: one message over the loader, and what the fields and the
-// knowledge base show after it. A null file is not written at all.
+// knowledge base show after it.
 void LoaderDlgTest::messageDuringTheLoad_data()
 {
     QTest::addColumn<QByteArray>("syndromes");
@@ -145,17 +190,25 @@ void LoaderDlgTest::messageDuringTheLoad_data()
     QByteArray full;
     for (int i = 0; i <= MAX_SYNDROMES; ++i)
         full += "S" + QByteArray::number(i) + "\n";
-    QTest::newRow("no syndrome file") << QByteArray() << dictionaryFile(3) << "Ne mogu otvoriti datoteku podaci.cxt" << "GREŠKA"
-        << QStringList{"status=", "syndromes=0", "words=", "ok=0", "counting down=0", "kb words=0", "icon=none"};
-    QTest::newRow("no dictionary file") << syndromeFile(8) << QByteArray() << "Ne mogu otvoriti datoteku rjecnik.cxt" << "GRESKA"
-        << QStringList{"status=Ucitavam rijeci iz rijecnika...", "syndromes=8", "links=8", "words=0", "ok=0", "counting down=0"};
+    QTest::newRow("no syndrome file")
+        << QByteArray() << dictionaryFile(3) << "Ne mogu otvoriti datoteku podaci.cxt" << "GREŠKA"
+        << QStringList{"status=", "syndromes=0", "words=", "ok=0", "counting down=0",
+                       "kb words=0", "icon=none"};
+    QTest::newRow("no dictionary file")
+        << syndromeFile(8) << QByteArray() << "Ne mogu otvoriti datoteku rjecnik.cxt" << "GRESKA"
+        << QStringList{"status=Ucitavam rijeci iz rijecnika...", "syndromes=8", "links=8",
+                       "words=0", "ok=0", "counting down=0"};
     // The loader last reported 5 syndromes; the field shows the 6 the knowledge base holds.
-    QTest::newRow("error at the sixth syndrome") << syndromeFile(6) + " X-G) Los spol\r\n" << dictionaryFile(3)
-        << "Definiran nepoznati spol u liniji 13." << "GREŠKA" << QStringList{"syndromes=6", "links=6", "kb syndromes=6", "kb words=0"};
+    QTest::newRow("error at the sixth syndrome")
+        << syndromeFile(6) + " X-G) Los spol\r\n" << dictionaryFile(3)
+        << "Definiran nepoznati spol u liniji 13." << "GREŠKA"
+        << QStringList{"syndromes=6", "links=6", "kb syndromes=6", "kb words=0"};
     QTest::newRow("full table") << full << QByteArray() << "Previše sindroma!" << "STOP!"
-        << QStringList{"syndromes=500", "icon=critical"};
-    QTest::newRow("overlong line goes on") << syndromeFile(2) + QByteArray(600, 'a') + "\r\n" + syndromeFile(1) << dictionaryFile(2)
-        << "Nije očekivan tako dug izraz u liniji br.5" << "ERROR" << QStringList{"status=Gotovo...", "ok=1"};
+                                << QStringList{"syndromes=500", "icon=critical"};
+    QTest::newRow("overlong line goes on")
+        << syndromeFile(2) + QByteArray(600, 'a') + "\r\n" + syndromeFile(1) << dictionaryFile(2)
+        << "Nije očekivan tako dug izraz u liniji br.5" << "ERROR"
+        << QStringList{"status=Gotovo...", "ok=1"};
 }
 
 void LoaderDlgTest::messageDuringTheLoad()
@@ -170,13 +223,15 @@ void LoaderDlgTest::messageDuringTheLoad()
     QStringList seen;
     start.run([&] {
         start.timers.tick(START);
-        seen = shown(start.dialog) << "counting down=" + QString::number(start.timers.running(COUNTDOWN));
+        seen = shown(start.dialog)
+            << "counting down=" + QString::number(start.timers.running(COUNTDOWN));
     });
     QCOMPARE(watcher.messages.size(), 1);
     const MessageRecord& message = watcher.messages[0];
     QCOMPARE(QStringList({message.text, message.caption}), QStringList({text, caption}));
     QVERIFY(message.owner == &start.dialog && message.buttonCount == 1);
-    seen << "kb syndromes=" + QString::number(start.kb->syndromeCount) << "kb words=" + QString::number(start.kb->wordCount)
+    seen << "kb syndromes=" + QString::number(start.kb->syndromeCount)
+         << "kb words=" + QString::number(start.kb->wordCount)
          << (message.icon == QMessageBox::Critical ? "icon=critical" : "icon=none");
     for (const QString& line : after)
         QVERIFY2(seen.contains(line), qPrintable(line + " not in " + seen.join(", ")));

@@ -34,18 +34,4 @@ void ModalWatcher::look()
         onDialog(modal);
 }
 
-int ManualTimers::startTimer(int milliseconds, std::function<void()> tick)
-{
-    timers_.insert(milliseconds, std::move(tick));
-    return milliseconds;
-}
-
-bool ManualTimers::tick(int milliseconds)
-{
-    const auto tick = timers_.value(milliseconds); // a copy: the handler may stop its timer
-    if (tick)
-        tick();
-    return bool(tick);
-}
-
 } // namespace ordisan::test
