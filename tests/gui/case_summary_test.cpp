@@ -1,6 +1,6 @@
 // The case summary: its text for a known case, the stale ranking shown on
 // "<<Rangiraj>>" and in the copied summary, and the file it is saved to.
-#include "diagnosis_fixture.h"
+#include "gui_support.h"
 
 #include "diagnosis/case_summary.h"
 #include "diagnosis/text_file.h"

@@ -1,7 +1,7 @@
 // The diagnosis dialog: the two trees as they open for each sex, answers cycled by
 // double-click and Space on every item of a symptom, double-clicks beside the items,
 // re-ranking against the engine, Enter in a tree, and a new diagnosis.
-#include "diagnosis_fixture.h"
+#include "gui_support.h"
 
 #include "res/resource.h"
 

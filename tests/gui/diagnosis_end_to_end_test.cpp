@@ -2,8 +2,7 @@
 // menu's "Pregled" and "Rjecnik", then "Dijagnosticiranje", a patient, three answers and
 // "<<Rangiraj>>", with the ranking compared with what ordisan-check computes from the
 // same files; and a cancelled patient, after which no diagnosis opens.
-#include "diagnosis_fixture.h"
-#include "modal_watcher.h"
+#include "gui_support.h"
 
 #include "app/diagnostic_app.h"
 #include "app/loader_dlg.h"

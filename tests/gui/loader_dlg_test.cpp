@@ -1,8 +1,7 @@
 // The loader dialog through a whole start: what it shows while waiting, loading and
 // counting down, its messages, and how it closes. Time is driven by ticking its
 // timers by hand.
-#include "modal_watcher.h"
-#include "test_files.h"
+#include "gui_support.h"
 
 #include "app/loader_dlg.h"
 #include "knowledge/file_access.h"

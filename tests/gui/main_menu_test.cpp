@@ -1,6 +1,5 @@
 // The main menu's About box: the ways to it, what it shows, and who owns it.
-#include "diagnosis_fixture.h"
-#include "modal_watcher.h"
+#include "gui_support.h"
 
 #include "app/about_dlg.h"
 #include "app/main_menu_dlg.h"

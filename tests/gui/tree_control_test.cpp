@@ -1,6 +1,6 @@
 // The trees of every dialog: what typed letters find and how the text is folded for
 // it, and → as a native tree has it.
-#include "diagnosis_fixture.h"
+#include "gui_support.h"
 
 #include "platform/search_text.h"
 #include "res/resource.h"
@@ -13,32 +13,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include <cstring>
-
 using namespace ordisan;
 using namespace ordisan::test;
-
-namespace {
-
-// Words in file order; texts are code page 1250 bytes. A contains-match comes before
-// each word-start match in display order, and a plain "C" word before "Č".
-std::unique_ptr<KnowledgeBase> browsingClinic()
-{
-    std::unique_ptr<KnowledgeBase> kb = clinic(SEX_MALE);
-    const char* words[][2] = {{"Apscirati", "stvarati gnoj"},
-                              {"Bedro", "dio noge izme\xf0u kuka i koljena"},
-                              {"Cista", "\x9aupljina ispunjena teku\xe6inom"},
-                              {"\xc8ir", "rana na sluznici"},
-                              {"Ginko", "biljka, lijek poput \xf0umbira"}};
-    for (const auto& word : words) {
-        DictionaryEntry& entry = kb->words[kb->wordCount++];
-        std::strncpy(entry.term, word[0], sizeof entry.term - 1);
-        std::strncpy(entry.explanation, word[1], sizeof entry.explanation - 1);
-    }
-    return kb;
-}
-
-} // namespace
 
 class TreeControlTest final : public QObject {
     Q_OBJECT
@@ -92,6 +68,8 @@ void TreeControlTest::typingSelectsTheBestItem_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("selected"); // the end of the selected item's text
     QTest::addColumn<QString>("searchText");
+    // In the dictionary a contains-match comes before each word-start match in display
+    // order, and a plain "C" word before "Č".
     const auto row = [](const char* dialog, const char* typed, const char* selected,
                         const char* search) {
         QTest::newRow(typed) << dialog << u8(typed) << u8(selected) << u8(search);
@@ -110,7 +88,7 @@ void TreeControlTest::typingSelectsTheBestItem()
     QFETCH(QString, typed);
     QFETCH(QString, selected);
     QFETCH(QString, searchText);
-    std::unique_ptr<KnowledgeBase> kb = browsingClinic();
+    std::unique_ptr<KnowledgeBase> kb = clinic(SEX_MALE);
     const auto look = [&](QTreeWidget* tree) {
         tree->setFocus();
         QTest::keyClicks(tree, typed);

@@ -1,6 +1,6 @@
 // The two browsing views: what the overview and the dictionary show of the knowledge
 // base, with pictures and item data, the keys of a view, and where each is placed.
-#include "diagnosis_fixture.h"
+#include "gui_support.h"
 
 #include "platform/window_owner.h"
 #include "res/resource.h"

@@ -1,8 +1,10 @@
-#include "diagnosis_fixture.h"
+#include "gui_support.h"
 
 #include "platform/resources.h"
 #include "res/resource.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QImage>
 #include <QTest>
 #include <QTimer>
@@ -31,6 +33,11 @@ std::unique_ptr<KnowledgeBase> clinic(SexCode sex)
     b.link(b.syndrome(cp1250("Ženski sindrom").c_str()),
            b.symptom("bol u zdjelici", SEX_FEMALE, LOC_TRUNK));
     b.symptom(cp1250("đurđica na koži").c_str());
+    for (const auto& [term, explanation] :
+         {std::pair{"Apscirati", "stvarati gnoj"}, {"Bedro", "dio noge između kuka i koljena"},
+          {"Cista", "šupljina ispunjena tekućinom"}, {"Čir", "rana na sluznici"},
+          {"Ginko", "biljka, lijek poput đumbira"}})
+        b.word(cp1250(term).c_str(), cp1250(explanation).c_str());
     b.patient(sex);
     return b.take();
 }
@@ -46,16 +53,6 @@ std::unique_ptr<KnowledgeBase> longClinic(int fillers)
     b.link(0, shared);
     b.patient(SEX_MALE);
     return b.take();
-}
-
-int whileShown(CDialog& dialog, const std::function<int()>& run, const std::function<void()>& look)
-{
-    QTimer::singleShot(0, &dialog, [&] {
-        look();
-        if (dialog.isVisible())
-            dialog.EndDialog(LEFT_OPEN);
-    });
-    return run();
 }
 
 int whileDiagnosing(KnowledgeBase* kb, const DiagnosisLook& look)
@@ -114,6 +111,35 @@ void doubleClick(QTreeWidget* tree, QTreeWidgetItem* item)
 {
     tree->scrollToItem(item);
     doubleClickAt(tree, tree->visualItemRect(item).center());
+}
+
+ModalWatcher::ModalWatcher()
+{
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, &ModalWatcher::look);
+    timer_.start();
+}
+
+void ModalWatcher::look()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible())
+        return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        messages.append({box->text(), box->windowTitle(), box->icon(),
+                         static_cast<int>(box->buttons().size()), box->parentWidget()});
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+            ok->click();
+        else
+            box->reject();
+        return;
+    }
+    for (const QPointer<QWidget>& seen : std::as_const(seen_))
+        if (seen == modal)
+            return;
+    seen_.append(modal);
+    if (onDialog)
+        onDialog(modal);
 }
 
 } // namespace ordisan::test

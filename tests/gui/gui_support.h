@@ -1,6 +1,6 @@
 // What the GUI tests share beside the suites' common support (knowledge-base builder,
-// code page 1250 text): small clinics, dialogs run with a look at them while they are
-// up, and what a user sees of a tree.
+// code page 1250 text): a small clinic, dialogs run with a look at them while they are
+// up, the modal windows they open answered, and what a user sees of a tree.
 #pragma once
 
 #include "knowledge_base_builder.h"
@@ -8,8 +8,13 @@
 
 #include "diagnosis/diagnosis_dlg.h"
 
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -25,7 +30,8 @@ namespace ordisan::test {
 //   2 Trudnoća:       4 izostanak menstruacije (Ž), 3 mučnina
 //   3 Prostatitis:    5 otežano mokrenje (M)
 //   4 Ženski sindrom: 6 bol u zdjelici (Ž)
-// Symptom 7, "đurđica na koži", belongs to no syndrome.
+// Symptom 7, "đurđica na koži", belongs to no syndrome. The dictionary, in file order:
+// Apscirati, Bedro, Cista, Čir, Ginko.
 std::unique_ptr<KnowledgeBase> clinic(SexCode sex);
 // "Sindrom 1" … "Sindrom n", each with its own "simptom k", and last "Zadnji" with
 // "zajednički", which "Sindrom 1" has as well: far apart in both trees.
@@ -36,15 +42,18 @@ inline QString u8(const char* text)
     return QString::fromUtf8(text);
 }
 
-// Runs `run` (a dialog's RunModal or DoModal); once the dialog is up, `look` sees it.
-// A dialog that `look` left open is then ended with LEFT_OPEN. Returns what `run` did.
+// Runs the dialog on `kb`; once it is up, `look` sees it. A dialog that `look` left
+// open is then ended with LEFT_OPEN. Returns what RunModal did.
 inline constexpr int LEFT_OPEN = -2;
-int whileShown(CDialog& dialog, const std::function<int()>& run, const std::function<void()>& look);
-// The same for a dialog run on `kb`.
 template <class Dialog>
 int whileShown(Dialog& dialog, KnowledgeBase* kb, const std::function<void()>& look)
 {
-    return whileShown(dialog, [&] { return dialog.RunModal(kb); }, look);
+    QTimer::singleShot(0, &dialog, [&] {
+        look();
+        if (dialog.isVisible())
+            dialog.EndDialog(LEFT_OPEN);
+    });
+    return dialog.RunModal(kb);
 }
 
 // Runs a diagnosis dialog on `kb` as the program does; once it is up, `look` sees it
@@ -66,5 +75,32 @@ QStringList treeLines(const QTreeWidget* tree, const QList<int>& icons = {}, boo
 void doubleClickAt(QTreeWidget* tree, const QPoint& position);
 // On the middle of the item; the item is scrolled into view first.
 void doubleClick(QTreeWidget* tree, QTreeWidgetItem* item);
+
+struct MessageRecord {
+    QString text;
+    QString caption;
+    QMessageBox::Icon icon;
+    int buttonCount;
+    QWidget* owner;
+};
+
+// Answers the modal windows that a test's code opens, so that tests run real modal
+// loops without sleeping. Every few milliseconds it looks at the top of the modal stack: a message box is
+// recorded and dismissed with OK; any other new modal window goes once to `onDialog`,
+// which may look at it and close it.
+class ModalWatcher final : public QObject {
+    Q_OBJECT
+public:
+    ModalWatcher();
+
+    QList<MessageRecord> messages;
+    std::function<void(QWidget*)> onDialog;
+
+private:
+    void look();
+
+    QTimer timer_;
+    QList<QPointer<QWidget>> seen_;
+};
 
 } // namespace ordisan::test
