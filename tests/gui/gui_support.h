@@ -85,9 +85,9 @@ struct MessageRecord {
 };
 
 // Answers the modal windows that a test's code opens, so that tests run real modal
-// loops without sleeping. Every few milliseconds it looks at the top of the modal stack: a message box is
-// recorded and dismissed with OK; any other new modal window goes once to `onDialog`,
-// which may look at it and close it.
+// loops without sleeping. Every few milliseconds it looks at the top of the modal
+// stack: a message box is recorded and dismissed with OK; any other new modal window
+// goes once to `onDialog`, which may look at it and close it.
 class ModalWatcher final : public QObject {
     Q_OBJECT
 public:

@@ -1,15 +1,19 @@
-// The loader dialog through a whole start: what it shows while waiting, loading and
-// counting down, its messages, and how it closes. Time is driven by ticking its
-// timers by hand.
+// The program's own windows: the loader through a whole start (what it shows while
+// waiting, loading and counting down, its messages, and how it closes; time is driven
+// by ticking its timers by hand), and the main menu's About box.
 #include "gui_support.h"
 
+#include "app/about_dlg.h"
 #include "app/loader_dlg.h"
+#include "app/main_menu_dlg.h"
 #include "knowledge/file_access.h"
 #include "platform/timer_source.h"
+#include "platform/window_owner.h"
 #include "res/resource.h"
 
 #include <QHash>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -99,7 +103,7 @@ struct Start {
 
 } // namespace
 
-class LoaderDlgTest final : public QObject {
+class AppTest final : public QObject {
     Q_OBJECT
 private slots:
     void fullLoadCountsDownAndClosesItself();
@@ -107,9 +111,11 @@ private slots:
     void closing();
     void messageDuringTheLoad_data();
     void messageDuringTheLoad();
+    void aboutBox_data();
+    void aboutBox();
 };
 
-void LoaderDlgTest::fullLoadCountsDownAndClosesItself()
+void AppTest::fullLoadCountsDownAndClosesItself()
 {
     Start start(syndromeFile(12), dictionaryFile(7));
     ModalWatcher watcher;
@@ -137,7 +143,7 @@ void LoaderDlgTest::fullLoadCountsDownAndClosesItself()
     QCOMPARE(start.kb->wordCount, 7);
 }
 
-void LoaderDlgTest::closing_data()
+void AppTest::closing_data()
 {
     QTest::addColumn<bool>("loaded");
     QTest::addColumn<QString>("how");
@@ -150,7 +156,7 @@ void LoaderDlgTest::closing_data()
 
 // At once, with IDCANCEL, no timer left running; before the load nothing is loaded
 // and Enter does nothing, "Ok" being disabled.
-void LoaderDlgTest::closing()
+void AppTest::closing()
 {
     QFETCH(bool, loaded);
     QFETCH(QString, how);
@@ -179,7 +185,7 @@ void LoaderDlgTest::closing()
 
 // A file missing or wrong: one message over the loader, and what the fields and the
 // knowledge base show after it.
-void LoaderDlgTest::messageDuringTheLoad_data()
+void AppTest::messageDuringTheLoad_data()
 {
     QTest::addColumn<QByteArray>("syndromes");
     QTest::addColumn<QByteArray>("dictionary");
@@ -210,7 +216,7 @@ void LoaderDlgTest::messageDuringTheLoad_data()
         << QStringList{"status=Gotovo...", "ok=1"};
 }
 
-void LoaderDlgTest::messageDuringTheLoad()
+void AppTest::messageDuringTheLoad()
 {
     QFETCH(QByteArray, syndromes);
     QFETCH(QByteArray, dictionary);
@@ -236,5 +242,59 @@ void LoaderDlgTest::messageDuringTheLoad()
         QVERIFY2(seen.contains(line), qPrintable(line + " not in " + seen.join(", ")));
 }
 
-QTEST_MAIN(LoaderDlgTest)
-#include "loader_dlg_test.moc"
+void AppTest::aboutBox_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("aboutBoxes");
+    QTest::newRow("context menu, right click on the picture") << "picture" << 1;
+    QTest::newRow("F1") << "F1" << 1;
+    QTest::newRow("system command 17: low bits ignored") << "17" << 1;
+    QTest::newRow("system command Close") << "61536" << 0;
+}
+
+// Over the menu, which stays open after it.
+void AppTest::aboutBox()
+{
+    QFETCH(QString, how);
+    QFETCH(int, aboutBoxes);
+    ModalWatcher watcher;
+    QStringList seen;
+    watcher.onDialog = [&](QWidget* window) {
+        if (auto* about = qobject_cast<CAboutDlg*>(window)) {
+            const auto text = [about](const char* name) {
+                return about->findChild<QLabel*>(name)->text();
+            };
+            seen << about->windowTitle() << text("static-1") << text("static-3")
+                 << QString::number(!about->findChild<QLabel*>("static-0")->pixmap().isNull())
+                 << QString::number(about->parentWidget() == mainWindow());
+            QTest::mouseClick(about->GetDlgItem(IDOK), Qt::LeftButton);
+        }
+    };
+    CMainMenuDlg menu{CMainMenuDlg::LoadAtStart()};
+    setMainWindow(&menu);
+    whileShown(menu, nullptr, [&] {
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        if (how == "F1") {
+            QTest::keyClick(&menu, Qt::Key_F1);
+        } else if (how[0].isDigit()) {
+            menu.sendSysCommand(how.toUInt());
+        } else {
+            QTest::mouseClick(menu.windowHandle(), Qt::RightButton, {}, QPoint(30, 440));
+            auto* popup = menu.findChild<QMenu*>("systemMenu");
+            QTRY_VERIFY(popup->isVisible());
+            QCOMPARE(popup->actions().size(), 2);
+            QVERIFY(popup->actions()[0]->isSeparator());
+            QCOMPARE(popup->actions()[1]->text(), "&About Ordisan...");
+            popup->actions()[1]->trigger();
+        }
+        QVERIFY(menu.isVisible());
+    });
+    setMainWindow(nullptr);
+    QCOMPARE(seen.size(), 5 * aboutBoxes);
+    if (aboutBoxes)
+        QCOMPARE(seen, QStringList({"About Ordisan", "Ordisan Version 1.0", "23. June, 1998.",
+                                    "1", "1"}));
+}
+
+QTEST_MAIN(AppTest)
+#include "app_test.moc"
