@@ -1,5 +1,5 @@
 // The two browsing views: what the overview and the dictionary show of the knowledge
-// base, with pictures and item data, the keys of a view, and where each is placed.
+// base, with pictures and item data, and the keys and placement of a view.
 #include "gui_support.h"
 
 #include "platform/window_owner.h"
@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -22,15 +21,12 @@ const QStringList LETTERS =
     u8("A B C Ć Č D Đ E F G H I J K L M N O P Q R S Š T U V W X Y Z Ž").split(' ');
 
 // The tree of the dictionary `b` holds, as lines with pictures and item data.
-QStringList shownFor(KnowledgeBaseBuilder& b, const std::function<void(QTreeWidget*)>& look = {})
+QStringList shownFor(KnowledgeBaseBuilder& b)
 {
     CDictionaryDlg dialog;
     QStringList lines;
     whileShown(dialog, &b.kb(), [&] {
-        auto* tree = dialog.GetDlgItem<QTreeWidget>(IDC_TREE);
-        lines = treeLines(tree, {IDI_LETTER, IDI_WORD}, true);
-        if (look)
-            look(tree);
+        lines = treeLines(dialog.GetDlgItem<QTreeWidget>(IDC_TREE), {IDI_LETTER, IDI_WORD}, true);
     });
     return lines;
 }
@@ -43,7 +39,6 @@ private slots:
     void overviewShowsTheKnowledgeBase();
     void overviewKeysAndPlace();
     void dictionaryLettersAndEntries();
-    void dictionaryLongestEntryCentred();
 };
 
 // Syndromes in file order, each link a child in link order (a shared symptom under
@@ -143,35 +138,6 @@ void ViewsTest::dictionaryLettersAndEntries()
                                     .arg(u8(word[0]), u8(word[1])).arg(IDI_WORD));
     }
     QCOMPARE(shownFor(b), expected);
-}
-
-// The longest entry, 151 characters, is shown whole: the column is as wide as the
-// text and the tree scrolls sideways to its end. The dictionary is centred on the
-// screen, not over its owner.
-void ViewsTest::dictionaryLongestEntryCentred()
-{
-    KnowledgeBaseBuilder b;
-    b.word(("W" + std::string(TERM_SIZE - 3, 'w') + "T").c_str(),
-           (std::string(EXPLANATION_SIZE - 2, 'm') + "!").c_str());
-    QWidget owner;
-    owner.setGeometry(10, 10, 641, 479);
-    owner.show();
-    setMainWindow(&owner);
-    QStringList seen;
-    shownFor(b, [&](QTreeWidget* tree) {
-        QTreeWidgetItem* entry = tree->topLevelItem(LETTERS.indexOf("W"))->child(0);
-        entry->parent()->setExpanded(true);
-        QTRY_VERIFY(tree->horizontalScrollBar()->maximum() > 0);
-        tree->horizontalScrollBar()->setValue(tree->horizontalScrollBar()->maximum());
-        const QPoint centre = tree->window()->frameGeometry().center();
-        const QPoint screen = owner.screen()->availableGeometry().center();
-        seen << QString::number(entry->text(0).size())
-             << QString::number(tree->visualItemRect(entry).right()
-                                <= tree->viewport()->width() + 1)
-             << QString::number((centre - screen).manhattanLength() <= 6);
-    });
-    setMainWindow(nullptr);
-    QCOMPARE(seen, QStringList({"151", "1", "1"}));
 }
 
 QTEST_MAIN(ViewsTest)
