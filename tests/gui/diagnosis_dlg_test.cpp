@@ -1,8 +1,7 @@
 // The diagnosis dialog: the two trees as they open for each sex, answers cycled by
 // double-click and Space on every item of a symptom, double-clicks beside the items,
-// re-ranking against the engine, Enter in a tree, a new diagnosis; the case summary's
-// text, the stale ranking shown on "<<Rangiraj>>" and in the copied summary, and the
-// file a summary is saved to.
+// re-ranking against the engine and the stale ranking before it, Enter in a tree, a
+// new diagnosis; the case summary's text, and the file a summary is saved to.
 #include "gui_support.h"
 
 #include "diagnosis/case_summary.h"
@@ -62,8 +61,6 @@ private slots:
     void rerankFollowsTheAnswers();
     void newDiagnosisStartsUnknown();
     void summaryOfAKnownCase();
-    void rerankButtonShowsAStaleRanking_data();
-    void rerankButtonShowsAStaleRanking();
     void savedWholeOrNotAtAll_data();
     void savedWholeOrNotAtAll();
 };
@@ -182,14 +179,35 @@ void DiagnosisDlgTest::doubleClickBesideItemsChangesNothing()
 
 // Answered symptoms leave the right tree; orders, percentages and icons follow the
 // answers, a symptom answered and made unknown again included; the branches close.
+// An answer by double-click or Space, not Space on a syndrome, makes the ranking stale
+// until "<<Rangiraj>>": a bold button with a tooltip, and a note in the summary that
+// Ctrl+C copies.
 void DiagnosisDlgTest::rerankFollowsTheAnswers()
 {
     auto kb = clinic(SEX_MALE);
     whileDiagnosing(kb.get(), [&](CDiagnosisDlg& dialog, QTreeWidget* left, QTreeWidget* right) {
+        auto* button = dialog.GetDlgItem<QPushButton>(IDC_RERANK);
+        const auto stale = [&](QTreeWidget* tree) {
+            QTest::keyClick(tree, Qt::Key_C, Qt::ControlModifier);
+            const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+            return QStringList{QString::number(button->font().bold()), button->toolTip(),
+                               QString::number(copied->text().contains("Napomena")),
+                               QString::number(copied->hasHtml())};
+        };
+        const QStringList isStale{"1", "Odgovori su promijenjeni: pritisnite <<Rangiraj>>",
+                                  "1", "1"};
+        const QStringList notStale{"0", "", "0", "1"};
+        left->setFocus();
+        left->setCurrentItem(left->topLevelItem(0));
+        QTest::keyClick(left, Qt::Key_Space);
+        QCOMPARE(stale(left), notStale);
         for (int row : {2, 0, 0, 1, 1, 1}) // glavobolja present, vrućica absent, kašalj unknown
             doubleClick(right, right->topLevelItem(row));
+        QCOMPARE(stale(right), isStale);
         left->topLevelItem(0)->setExpanded(true);
         rerank(dialog);
+        QCOMPARE(stale(right), notStale);
+        QCOMPARE(button->text(), "<<Rangiraj>>");
         // Gripa (0 + 0.5 + 1) / 3 = 50 %; Migrena (1 + 0.5 + 0.5) / 3 = 66 %.
         QCOMPARE(treeLines(left, diagnosisIcons()).mid(0, 8),
                  QStringList({band("(66%) - Migrena", IDI_BAND_ABOVE_HALF), "  glavobolja =" + P,
@@ -199,6 +217,10 @@ void DiagnosisDlgTest::rerankFollowsTheAnswers()
         QCOMPARE(treeLines(right), u8("(66%) - mučnina,(50%) - kašalj,(50%) - otežano mokrenje,"
                                       "(50%) - đurđica na koži").split(','));
         QVERIFY(!left->topLevelItem(1)->isExpanded());
+        left->topLevelItem(0)->setExpanded(true);
+        left->setCurrentItem(left->topLevelItem(0)->child(0));
+        QTest::keyClick(left, Qt::Key_Space);
+        QCOMPARE(stale(left), isStale);
     });
 }
 
@@ -259,57 +281,6 @@ void DiagnosisDlgTest::summaryOfAKnownCase()
     QVERIFY(summary.html().contains(u8("<tr><td valign=\"top\">Prisutni simptomi</td>"
                                        "<td>vrućica<br>kašalj<br>glavobolja</td></tr>")));
     QVERIFY(!CaseSummary(*kb, when, open, false).plainText().contains(QStringLiteral("Napomena")));
-}
-
-enum class Answering { DoubleClickRight, SpaceRight, SpaceLeftChild, SpaceLeftSyndrome };
-
-void DiagnosisDlgTest::rerankButtonShowsAStaleRanking_data()
-{
-    QTest::addColumn<Answering>("how");
-    QTest::addColumn<bool>("stale");
-    QTest::newRow("double-click in the right tree") << Answering::DoubleClickRight << true;
-    QTest::newRow("Space in the right tree") << Answering::SpaceRight << true;
-    QTest::newRow("Space on a symptom in the left tree") << Answering::SpaceLeftChild << true;
-    QTest::newRow("Space on a syndrome: no answer") << Answering::SpaceLeftSyndrome << false;
-}
-
-// Set by an answer, cleared by "<<Rangiraj>>"; Ctrl+C copies the summary with the note.
-void DiagnosisDlgTest::rerankButtonShowsAStaleRanking()
-{
-    QFETCH(Answering, how);
-    QFETCH(bool, stale);
-    auto kb = clinic(SEX_MALE);
-    whileDiagnosing(kb.get(), [&](CDiagnosisDlg& dialog, QTreeWidget* left, QTreeWidget* right) {
-        auto* button = dialog.GetDlgItem<QPushButton>(IDC_RERANK);
-        const auto copied = [&](QTreeWidget* tree) {
-            QTest::keyClick(tree, Qt::Key_C, Qt::ControlModifier);
-            return QGuiApplication::clipboard()->mimeData()->text();
-        };
-        const QString tip = QStringLiteral("Odgovori su promijenjeni: pritisnite <<Rangiraj>>");
-        const auto shownStale = [&] { return button->font().bold() && button->toolTip() == tip; };
-        QVERIFY(!shownStale());
-        QTreeWidget* tree = how == Answering::SpaceLeftChild || how == Answering::SpaceLeftSyndrome
-            ? left : right;
-        tree->setFocus();
-        tree->setCurrentItem(tree->topLevelItem(0)); // vrućica on the right, Gripa on the left
-        if (how == Answering::SpaceLeftChild) {
-            tree->topLevelItem(0)->setExpanded(true);
-            tree->setCurrentItem(tree->topLevelItem(0)->child(0)); // vrućica
-        }
-        if (how == Answering::DoubleClickRight)
-            doubleClick(tree, tree->currentItem());
-        else
-            QTest::keyClick(tree, Qt::Key_Space);
-        QCOMPARE(shownStale(), stale);
-        QCOMPARE(button->text(), QStringLiteral("<<Rangiraj>>"));
-        const QString summary = copied(tree);
-        QCOMPARE(summary.contains(u8("Prisutni simptomi:\n  vrućica\n")), stale);
-        QCOMPARE(summary.contains(QStringLiteral("Napomena")), stale);
-        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasHtml());
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(!shownStale());
-        QVERIFY(!copied(right).contains(QStringLiteral("Napomena")));
-    });
 }
 
 void DiagnosisDlgTest::savedWholeOrNotAtAll_data()
