@@ -29,26 +29,22 @@ constexpr int START = 200;
 constexpr int COUNTDOWN = 1000;
 
 // Window timers that tick only when the test says so; the period is the handle.
-class ManualTimers final : public TimerSource {
-public:
+struct ManualTimers final : TimerSource {
     int startTimer(int milliseconds, std::function<void()> tick) override
     {
-        timers_.insert(milliseconds, std::move(tick));
+        running.insert(milliseconds, std::move(tick));
         return milliseconds;
     }
-    void stopTimer(int handle) override { timers_.remove(handle); }
+    void stopTimer(int handle) override { running.remove(handle); }
     // One tick of the running timer of that period; false when none runs.
     bool tick(int milliseconds)
     {
-        const auto tick = timers_.value(milliseconds); // a copy: the handler may stop it
+        const auto tick = running.value(milliseconds); // a copy: the handler may stop it
         if (tick)
             tick();
         return bool(tick);
     }
-    bool running(int milliseconds) const { return timers_.contains(milliseconds); }
-
-private:
-    QHash<int, std::function<void()>> timers_;
+    QHash<int, std::function<void()>> running;
 };
 
 // `count` records "Name N" with one line "Line N" under each, as a data file's bytes.
@@ -91,14 +87,7 @@ struct Start {
                 folder.write(name, bytes.toStdString());
         dialog.setTimerSource(&timers);
     }
-    int run(const std::function<void()>& look)
-    {
-        QTimer::singleShot(0, &dialog, [&] {
-            look();
-            dialog.close(); // the close box, unless it closed already
-        });
-        return dialog.RunModal(kb.get());
-    }
+    int run(const std::function<void()>& look) { return whileShown(dialog, kb.get(), look); }
 };
 
 } // namespace
@@ -178,7 +167,7 @@ void AppTest::closing()
             QTest::keyClick(&start.dialog, how == "esc" ? Qt::Key_Escape : Qt::Key_Return);
         QVERIFY(!start.dialog.isVisible());
     }), IDCANCEL);
-    QVERIFY(!start.timers.running(START) && !start.timers.running(COUNTDOWN));
+    QVERIFY(!start.timers.running.contains(START) && !start.timers.running.contains(COUNTDOWN));
     QCOMPARE(start.kb->syndromeCount, loaded ? 3 : 0);
     QCOMPARE(openAfterEnter, !loaded);
 }
@@ -229,7 +218,7 @@ void AppTest::messageDuringTheLoad()
     start.run([&] {
         start.timers.tick(START);
         seen = shown(start.dialog)
-            << "counting down=" + QString::number(start.timers.running(COUNTDOWN));
+            << "counting down=" + QString::number(start.timers.running.contains(COUNTDOWN));
     });
     QCOMPARE(watcher.messages.size(), 1);
     const MessageRecord& message = watcher.messages[0];
