@@ -20,17 +20,6 @@ namespace {
 const QStringList LETTERS =
     u8("A B C Ć Č D Đ E F G H I J K L M N O P Q R S Š T U V W X Y Z Ž").split(' ');
 
-// The tree of the dictionary `b` holds, as lines with pictures and item data.
-QStringList shownFor(KnowledgeBaseBuilder& b)
-{
-    CDictionaryDlg dialog;
-    QStringList lines;
-    whileShown(dialog, &b.kb(), [&] {
-        lines = treeLines(dialog.GetDlgItem<QTreeWidget>(IDC_TREE), {IDI_LETTER, IDI_WORD}, true);
-    });
-    return lines;
-}
-
 } // namespace
 
 class ViewsTest final : public QObject {
@@ -137,7 +126,12 @@ void ViewsTest::dictionaryLettersAndEntries()
                 expected.append(QStringLiteral("  %1 - %2 =%3 #0")
                                     .arg(u8(word[0]), u8(word[1])).arg(IDI_WORD));
     }
-    QCOMPARE(shownFor(b), expected);
+    CDictionaryDlg dialog;
+    QStringList lines;
+    whileShown(dialog, &b.kb(), [&] {
+        lines = treeLines(dialog.GetDlgItem<QTreeWidget>(IDC_TREE), {IDI_LETTER, IDI_WORD}, true);
+    });
+    QCOMPARE(lines, expected);
 }
 
 QTEST_MAIN(ViewsTest)
