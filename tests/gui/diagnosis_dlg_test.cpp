@@ -44,6 +44,21 @@ QStringList iconsOf(const QTreeWidget* left, const QTreeWidget* right, const QSt
     return icons;
 }
 
+// "Sindrom 1" … "Sindrom n", each with its own "simptom k", and last "Zadnji" with
+// "zajednički", which "Sindrom 1" has as well: far apart in both trees.
+std::unique_ptr<KnowledgeBase> longClinic(int fillers)
+{
+    KnowledgeBaseBuilder b;
+    for (int n = 1; n <= fillers; ++n)
+        b.link(b.syndrome(("Sindrom " + std::to_string(n)).c_str()),
+               b.symptom(("simptom " + std::to_string(n)).c_str()));
+    const int shared = b.symptom(cp1250("zajednički").c_str());
+    b.link(b.syndrome("Zadnji"), shared);
+    b.link(0, shared);
+    b.patient(SEX_MALE);
+    return b.take();
+}
+
 QString band(const char* text, int icon)
 {
     return u8(text) + " =" + QString::number(icon);

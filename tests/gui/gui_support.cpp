@@ -42,19 +42,6 @@ std::unique_ptr<KnowledgeBase> clinic(SexCode sex)
     return b.take();
 }
 
-std::unique_ptr<KnowledgeBase> longClinic(int fillers)
-{
-    KnowledgeBaseBuilder b;
-    for (int n = 1; n <= fillers; ++n)
-        b.link(b.syndrome(("Sindrom " + std::to_string(n)).c_str()),
-               b.symptom(("simptom " + std::to_string(n)).c_str()));
-    const int shared = b.symptom(cp1250("zajednički").c_str());
-    b.link(b.syndrome("Zadnji"), shared);
-    b.link(0, shared);
-    b.patient(SEX_MALE);
-    return b.take();
-}
-
 int whileDiagnosing(KnowledgeBase* kb, const DiagnosisLook& look)
 {
     CDiagnosisDlg dialog;

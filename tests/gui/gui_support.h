@@ -33,9 +33,6 @@ namespace ordisan::test {
 // Symptom 7, "đurđica na koži", belongs to no syndrome. The dictionary, in file order:
 // Apscirati, Bedro, Cista, Čir, Ginko.
 std::unique_ptr<KnowledgeBase> clinic(SexCode sex);
-// "Sindrom 1" … "Sindrom n", each with its own "simptom k", and last "Zadnji" with
-// "zajednički", which "Sindrom 1" has as well: far apart in both trees.
-std::unique_ptr<KnowledgeBase> longClinic(int fillers);
 
 inline QString u8(const char* text)
 {
