@@ -79,12 +79,6 @@ CDiagnosisDlg::~CDiagnosisDlg() = default;
 
 int CDiagnosisDlg::RunModal(KnowledgeBase* kb)
 {
-    PrepareRun(kb);
-    return DoModal();
-}
-
-void CDiagnosisDlg::PrepareRun(KnowledgeBase* kb)
-{
     knowledgeBase = kb;
     // The three answer pictures come first in both lists, in the same order.
     syndromeImages.Create(IMAGE_SIZE);
@@ -102,6 +96,7 @@ void CDiagnosisDlg::PrepareRun(KnowledgeBase* kb)
     symptomUnknownImage = symptomImages.AddIcon(IDI_UNKNOWN);
     // A new diagnosis starts from nothing known.
     ResetAnswers(*kb);
+    return DoModal();
 }
 
 bool CDiagnosisDlg::DestroyWindow()

@@ -26,19 +26,19 @@ class ItemTextCache;
 // out of date. "PR" and "RJ" open the overview and the dictionary above it. Ctrl+C
 // and the trees' context menu copy or save a summary of the case. The answers stay
 // in the knowledge base when it closes.
-class CDiagnosisDlg : public CDialog {
+class CDiagnosisDlg final : public CDialog {
     Q_OBJECT
 public:
     explicit CDiagnosisDlg(QWidget* parent = nullptr);
     ~CDiagnosisDlg() override;
 
     // Builds the image lists, sets every answer to unknown and runs the dialog.
-    virtual int RunModal(KnowledgeBase* kb);
+    int RunModal(KnowledgeBase* kb);
 
     // Deletes both image lists, then closes the window.
     bool DestroyWindow() override;
 
-protected:
+private:
     void DoDataExchange(DataExchange& exchange) override;
     bool OnInitDialog() override;
     bool OnCommand(int id) override;
@@ -47,11 +47,8 @@ protected:
     // Ctrl+C copies the case summary wherever the focus is in the dialog.
     void keyPressEvent(QKeyEvent* event) override;
 
-    // What RunModal does before the window exists.
-    void PrepareRun(KnowledgeBase* kb);
-
-    virtual void OnOverview();
-    virtual void OnDictionary();
+    void OnOverview();
+    void OnDictionary();
     void OnRerank();
     void FillSyndromeTree();
     void FillSymptomTree();
@@ -81,7 +78,6 @@ protected:
     CBitmapButton overviewButton;
     CBitmapButton dictionaryButton;
 
-private:
     void prepareTrees();
     void cycleAnswerAt(QTreeWidget* tree, const QPoint& position);
     // Cycles the answer of the symptom that `item` shows; false for a syndrome item.

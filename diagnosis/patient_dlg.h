@@ -19,7 +19,7 @@ public:
 
     // Runs the dialog on `kb`: IDOK after a confirmation that stored patientAge and
     // patientSex, IDCANCEL after a cancellation, -1 when it cannot be created.
-    virtual int RunModal(KnowledgeBase* kb);
+    int RunModal(KnowledgeBase* kb);
 
 protected:
     // The age first: when its text is rejected, the radio group is not read.

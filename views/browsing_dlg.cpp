@@ -13,7 +13,7 @@ CBrowsingDlg::~CBrowsingDlg() = default;
 int CBrowsingDlg::RunModal(KnowledgeBase* kb)
 {
     knowledgeBase = kb;
-    BuildImageList();
+    buildImageList();
     return DoModal();
 }
 

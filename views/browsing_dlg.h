@@ -22,7 +22,7 @@ public:
 
     // Builds the image list, then runs the dialog on `kb` until "Izlazak", Esc or the
     // close box. IDOK, IDCANCEL, or -1 when the window cannot be created.
-    virtual int RunModal(KnowledgeBase* kb);
+    int RunModal(KnowledgeBase* kb);
     // Deletes the tree's items and then the image list before the window goes.
     bool DestroyWindow() override;
 
@@ -32,12 +32,14 @@ protected:
     bool OnInitDialog() override;
     // Rebuilds the whole tree from the knowledge base.
     virtual bool FillTree() = 0;
-    // Creates `imageList` and adds the dialog's pictures.
-    virtual void BuildImageList() = 0;
 
     QTreeWidget* treeCtrl = nullptr;
     CImageList imageList;
     KnowledgeBase* knowledgeBase = nullptr;
+
+private:
+    // Creates `imageList` and adds the dialog's pictures; RunModal calls it.
+    virtual void buildImageList() = 0;
 };
 
 // A text field of the knowledge base up to its NUL, never past the end of its array.

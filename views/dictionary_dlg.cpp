@@ -25,7 +25,7 @@ CDictionaryDlg::CDictionaryDlg(QWidget* parent) : CBrowsingDlg(&DICTIONARY_TEMPL
 
 CDictionaryDlg::~CDictionaryDlg() = default;
 
-void CDictionaryDlg::BuildImageList()
+void CDictionaryDlg::buildImageList()
 {
     imageList.Create(IMAGE_SIZE);
     letterImage = imageList.AddIcon(IDI_LETTER);

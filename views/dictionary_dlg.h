@@ -18,11 +18,13 @@ public:
 protected:
     // Rebuilds the whole tree from the dictionary.
     bool FillTree() override;
-    // The two pictures, letter first.
-    void BuildImageList() override;
 
     int letterImage = -1;
     int wordImage = -1;
+
+private:
+    // The two pictures, letter first.
+    void buildImageList() override;
 };
 
 } // namespace ordisan

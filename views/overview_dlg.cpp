@@ -23,7 +23,7 @@ COverviewDlg::COverviewDlg(QWidget* parent) : CBrowsingDlg(&OVERVIEW_TEMPLATE, p
 
 COverviewDlg::~COverviewDlg() = default;
 
-void COverviewDlg::BuildImageList()
+void COverviewDlg::buildImageList()
 {
     imageList.Create(IMAGE_SIZE);
     headImage = imageList.AddIcon(IDI_HEAD);

@@ -21,8 +21,6 @@ public:
 protected:
     // Rebuilds the whole tree from the knowledge base.
     bool FillTree() override;
-    // The five pictures, in the order RunModal adds them.
-    void BuildImageList() override;
 
     int syndromeImage = -1;
     int headImage = -1;
@@ -31,6 +29,8 @@ protected:
     int otherImage = -1;
 
 private:
+    // The five pictures, in the order RunModal adds them.
+    void buildImageList() override;
     int imageForLocation(LocationCode location) const;
 };
 

@@ -9,6 +9,7 @@
 #include "engine/ranking_engine.h"
 #include "platform/dialog_units.h"
 #include "res/dialog_templates.h"
+#include "res/resource.h"
 
 #include "bench/gui/gui_bench.h"
 
@@ -16,9 +17,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <random>
@@ -49,19 +53,31 @@ void answerAThird(KnowledgeBase& kb)
     }
 }
 
-class OpenDiagnosis final : public CDiagnosisDlg {
-public:
-    void open(KnowledgeBase* kb)
-    {
-        PrepareRun(kb);
-        Create();
-        show();
-        QCoreApplication::processEvents();
-    }
-    void rerank() { OnRerank(); }
-    QTreeWidget* left() const { return syndromeTree; }
-    QTreeWidget* right() const { return symptomTree; }
-};
+// The diagnosis dialog run as the program runs it; `work` runs once it is up, then
+// "Izlazak" ends it.
+void whileOpen(CDiagnosisDlg& dialog, KnowledgeBase* kb, const std::function<void()>& work)
+{
+    QTimer::singleShot(0, &dialog, [&] {
+        work();
+        dialog.GetDlgItem<QPushButton>(IDOK)->click();
+    });
+    dialog.RunModal(kb);
+}
+
+void rerank(const CDiagnosisDlg& dialog)
+{
+    dialog.GetDlgItem<QPushButton>(IDC_RERANK)->click();
+}
+
+QTreeWidget* left(const CDiagnosisDlg& dialog)
+{
+    return dialog.GetDlgItem<QTreeWidget>(IDC_SYNDROME_TREE);
+}
+
+QTreeWidget* right(const CDiagnosisDlg& dialog)
+{
+    return dialog.GetDlgItem<QTreeWidget>(IDC_SYMPTOM_TREE);
+}
 
 struct ItemTexts {
     QString text;
@@ -104,24 +120,29 @@ void fillBare(QTreeWidget& tree, const QList<ItemTexts>& items)
 void BM_BareTrees(benchmark::State& state)
 {
     auto kb = diagnosisInProgress();
-    OpenDiagnosis source;
-    source.open(kb.get());
-    answerAThird(*kb);
-    source.rerank();
-    const QList<ItemTexts> left = itemsOf(source.left());
-    const QList<ItemTexts> right = itemsOf(source.right());
+    QList<ItemTexts> leftItems, rightItems;
+    QRect leftPlace, rightPlace;
+    CDiagnosisDlg source;
+    whileOpen(source, kb.get(), [&] {
+        answerAThird(*kb);
+        rerank(source);
+        leftItems = itemsOf(left(source));
+        rightItems = itemsOf(right(source));
+        leftPlace = left(source)->geometry();
+        rightPlace = right(source)->geometry();
+    });
 
     QDialog window;
     window.setFixedSize(dialogSizeToPixels(DIAGNOSIS_TEMPLATE.cx, DIAGNOSIS_TEMPLATE.cy));
     QTreeWidget leftTree(&window);
     QTreeWidget rightTree(&window);
-    leftTree.setGeometry(source.left()->geometry());
-    rightTree.setGeometry(source.right()->geometry());
+    leftTree.setGeometry(leftPlace);
+    rightTree.setGeometry(rightPlace);
     window.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {
-        fillBare(leftTree, left);
-        fillBare(rightTree, right);
+        fillBare(leftTree, leftItems);
+        fillBare(rightTree, rightItems);
         QCoreApplication::processEvents();
     }
     state.counters["items"] = leftTree.topLevelItemCount() + rightTree.topLevelItemCount();
@@ -131,14 +152,16 @@ BENCHMARK(BM_BareTrees)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAg
 void BM_DiagnosisReRank(benchmark::State& state)
 {
     auto kb = diagnosisInProgress();
-    OpenDiagnosis dialog;
-    dialog.open(kb.get());
-    answerAThird(*kb);
-    for (auto _ : state) {
-        dialog.rerank();
-        QCoreApplication::processEvents();
-    }
-    state.counters["items"] = dialog.left()->topLevelItemCount() + dialog.right()->topLevelItemCount();
+    CDiagnosisDlg dialog;
+    whileOpen(dialog, kb.get(), [&] {
+        answerAThird(*kb);
+        for (auto _ : state) {
+            rerank(dialog);
+            QCoreApplication::processEvents();
+        }
+        state.counters["items"] =
+            left(dialog)->topLevelItemCount() + right(dialog)->topLevelItemCount();
+    });
 }
 BENCHMARK(BM_DiagnosisReRank)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

@@ -1,17 +1,21 @@
 // The diagnosis dialog: the two trees as they open for each sex, answers cycled by
 // double-click and Space on every item of a symptom, double-clicks beside the items,
-// re-ranking against the engine, the views on top, and a new diagnosis.
-#include "diagnosis_fixture.h"
-#include "modal_watcher.h"
+// re-ranking against the engine and the stale ranking before it, Enter in a tree, a
+// new diagnosis; the case summary's text, and the file a summary is saved to.
+#include "gui_support.h"
 
-#include "platform/picture_button.h"
+#include "diagnosis/case_summary.h"
+#include "diagnosis/text_file.h"
+#include "engine/ranking_engine.h"
 #include "res/resource.h"
-#include "views/dictionary_dlg.h"
-#include "views/overview_dlg.h"
 
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -24,27 +28,40 @@ const QString U = QString::number(IDI_UNKNOWN);
 const QString P = QString::number(IDI_PRESENT);
 const QString A = QString::number(IDI_ABSENT);
 
-// The clinic `base` in an open diagnosis dialog, with its two trees at hand.
-#define OPEN_DIAGNOSIS(base)                                                                \
-    auto kb = base;                                                                         \
-    OpenDiagnosisDlg dialog;                                                                \
-    QVERIFY(dialog.open(kb.get()));                                                         \
-    [[maybe_unused]] QTreeWidget* left = dialog.left();                                     \
-    [[maybe_unused]] QTreeWidget* right = dialog.right()
-
 void rerank(const CDialog& dialog)
 {
     QTest::mouseClick(dialog.GetDlgItem<QPushButton>(IDC_RERANK), Qt::LeftButton);
 }
 
 // The icons of every item named `text` in both trees, right tree first.
-QStringList iconsOf(const OpenDiagnosisDlg& dialog, const QString& text)
+QStringList iconsOf(const QTreeWidget* left, const QTreeWidget* right, const QString& text)
 {
     QStringList icons;
-    for (const QTreeWidget* tree : {dialog.right(), dialog.left()})
-        for (const QTreeWidgetItem* item : tree->findItems(text, Qt::MatchEndsWith | Qt::MatchRecursive))
+    for (const QTreeWidget* tree : {right, left})
+        for (const QTreeWidgetItem* item :
+             tree->findItems(text, Qt::MatchEndsWith | Qt::MatchRecursive))
             icons.append(QString::number(shownIcon(item)));
     return icons;
+}
+
+// "Sindrom 1" … "Sindrom n", each with its own "simptom k", and last "Zadnji" with
+// "zajednički", which "Sindrom 1" has as well: far apart in both trees.
+std::unique_ptr<KnowledgeBase> longClinic(int fillers)
+{
+    KnowledgeBaseBuilder b;
+    for (int n = 1; n <= fillers; ++n)
+        b.link(b.syndrome(("Sindrom " + std::to_string(n)).c_str()),
+               b.symptom(("simptom " + std::to_string(n)).c_str()));
+    const int shared = b.symptom(cp1250("zajednički").c_str());
+    b.link(b.syndrome("Zadnji"), shared);
+    b.link(0, shared);
+    b.patient(SEX_MALE);
+    return b.take();
+}
+
+QString band(const char* text, int icon)
+{
+    return u8(text) + " =" + QString::number(icon);
 }
 
 } // namespace
@@ -57,8 +74,10 @@ private slots:
     void answersReachEveryItemOfTheSymptom();
     void doubleClickBesideItemsChangesNothing();
     void rerankFollowsTheAnswers();
-    void viewsOnTopAndEnterKeepTheDialog();
     void newDiagnosisStartsUnknown();
+    void summaryOfAKnownCase();
+    void savedWholeOrNotAtAll_data();
+    void savedWholeOrNotAtAll();
 };
 
 void DiagnosisDlgTest::opens_data()
@@ -68,33 +87,41 @@ void DiagnosisDlgTest::opens_data()
     QTest::addColumn<QStringList>("symptoms");
     // Children in link order (a repeated line twice); a syndrome with nothing that
     // applies is at 0 % with the low band; "đurđica na koži" belongs to no syndrome.
-    const QStringList gripa{u8("(50%) - Gripa =%1").arg(IDI_BAND_HALF), u8("  vrućica =") + U, u8("  kašalj =") + U, "  glavobolja =" + U,
-                            u8("(50%) - Migrena =%1").arg(IDI_BAND_HALF), "  glavobolja =" + U, u8("  mučnina =") + U, u8("  mučnina =") + U};
+    const QStringList gripa{band("(50%) - Gripa", IDI_BAND_HALF), u8("  vrućica =") + U,
+                            u8("  kašalj =") + U, "  glavobolja =" + U,
+                            band("(50%) - Migrena", IDI_BAND_HALF), "  glavobolja =" + U,
+                            u8("  mučnina =") + U, u8("  mučnina =") + U,
+                            band("(50%) - Trudnoća", IDI_BAND_HALF)};
+    const QStringList common = u8("vrućica,kašalj,glavobolja,mučnina").split(',');
     QTest::newRow("man") << int(SEX_MALE)
-        << gripa + QStringList{u8("(50%) - Trudnoća =%1").arg(IDI_BAND_HALF), u8("  mučnina =") + U,
-                               u8("(50%) - Prostatitis =%1").arg(IDI_BAND_HALF), u8("  otežano mokrenje =") + U,
-                               u8("(0%) - Ženski sindrom =%1").arg(IDI_BAND_LOW)}
-        << QStringList{u8("(50%) - vrućica"), u8("(50%) - kašalj"), "(50%) - glavobolja", u8("(50%) - mučnina"),
-                       u8("(50%) - otežano mokrenje"), u8("(50%) - đurđica na koži")};
+        << gripa + QStringList{u8("  mučnina =") + U, band("(50%) - Prostatitis", IDI_BAND_HALF),
+                               u8("  otežano mokrenje =") + U,
+                               band("(0%) - Ženski sindrom", IDI_BAND_LOW)}
+        << common + QStringList{u8("otežano mokrenje"), u8("đurđica na koži")};
     QTest::newRow("woman") << int(SEX_FEMALE)
-        << gripa + QStringList{u8("(50%) - Trudnoća =%1").arg(IDI_BAND_HALF), "  izostanak menstruacije =" + U, u8("  mučnina =") + U,
-                               u8("(50%) - Ženski sindrom =%1").arg(IDI_BAND_HALF), "  bol u zdjelici =" + U,
-                               u8("(0%) - Prostatitis =%1").arg(IDI_BAND_LOW)}
-        << QStringList{u8("(50%) - vrućica"), u8("(50%) - kašalj"), "(50%) - glavobolja", u8("(50%) - mučnina"),
-                       "(50%) - izostanak menstruacije", "(50%) - bol u zdjelici", u8("(50%) - đurđica na koži")};
+        << gripa + QStringList{"  izostanak menstruacije =" + U, u8("  mučnina =") + U,
+                               band("(50%) - Ženski sindrom", IDI_BAND_HALF),
+                               "  bol u zdjelici =" + U, band("(0%) - Prostatitis", IDI_BAND_LOW)}
+        << common
+               + QStringList{"izostanak menstruacije", "bol u zdjelici", u8("đurđica na koži")};
 }
 
+// Every branch closed, the focus in the left tree.
 void DiagnosisDlgTest::opens()
 {
     QFETCH(int, sex);
     QFETCH(QStringList, syndromes);
     QFETCH(QStringList, symptoms);
-    OPEN_DIAGNOSIS(clinic(sex));
-    QCOMPARE(treeLines(left, diagnosisIcons()), syndromes);
-    QCOMPARE(treeLines(right, diagnosisIcons()), symptoms.replaceInStrings(QRegularExpression("$"), " =" + U));
-    QCOMPARE(dialog.focusWidget(), dialog.left());
-    for (int i = 0; i < dialog.left()->topLevelItemCount(); ++i)
-        QVERIFY(!dialog.left()->topLevelItem(i)->isExpanded());
+    auto kb = clinic(sex);
+    whileDiagnosing(kb.get(), [&](CDiagnosisDlg& dialog, QTreeWidget* left, QTreeWidget* right) {
+        QCOMPARE(treeLines(left, diagnosisIcons()), syndromes);
+        for (QString& symptom : symptoms)
+            symptom = "(50%) - " + symptom + " =" + U;
+        QCOMPARE(treeLines(right, diagnosisIcons()), symptoms);
+        QCOMPARE(dialog.focusWidget(), left);
+        for (int i = 0; i < left->topLevelItemCount(); ++i)
+            QVERIFY(!left->topLevelItem(i)->isExpanded());
+    });
 }
 
 // Double-click and Space cycle unknown, present, absent, unknown, and change every item
@@ -102,130 +129,204 @@ void DiagnosisDlgTest::opens()
 // out of view included. Nothing is recomputed before "<<Rangiraj>>".
 void DiagnosisDlgTest::answersReachEveryItemOfTheSymptom()
 {
-    {
-        OPEN_DIAGNOSIS(clinic(SEX_MALE));
+    auto kb = clinic(SEX_MALE);
+    whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
         const QString mucnina = u8("mučnina");
-        QTreeWidgetItem* inRight = right->topLevelItem(3);
-        doubleClick(right, inRight);
-        QCOMPARE(iconsOf(dialog, mucnina), QStringList({P, P, P, P}));
+        doubleClick(right, right->topLevelItem(3));
+        QCOMPARE(iconsOf(left, right, mucnina), QStringList({P, P, P, P}));
         QTreeWidgetItem* trudnoca = left->topLevelItem(2);
         trudnoca->setExpanded(true);
         doubleClick(left, trudnoca->child(0));
-        QCOMPARE(iconsOf(dialog, mucnina), QStringList({A, A, A, A}));
+        QCOMPARE(iconsOf(left, right, mucnina), QStringList({A, A, A, A}));
         left->setFocus();
         QTest::keyClick(left, Qt::Key_Space);
-        QCOMPARE(iconsOf(dialog, mucnina), QStringList({U, U, U, U}));
+        QCOMPARE(iconsOf(left, right, mucnina), QStringList({U, U, U, U}));
         QCOMPARE(kb->symptoms[3].answer, ANSWER_UNKNOWN);
         right->setFocus();
         right->setCurrentItem(right->topLevelItem(0));
         QTest::keyClick(right, Qt::Key_Space);
-        QCOMPARE(iconsOf(dialog, u8("vrućica")), QStringList({P, P}));
-        QCOMPARE(iconsOf(dialog, "glavobolja"), QStringList({U, U, U}));
-        QCOMPARE(topTexts(right).first(), u8("(50%) - vrućica"));
+        QCOMPARE(iconsOf(left, right, u8("vrućica")), QStringList({P, P}));
+        QCOMPARE(iconsOf(left, right, "glavobolja"), QStringList({U, U, U}));
+        QCOMPARE(right->topLevelItem(0)->text(0), u8("(50%) - vrućica"));
         QCOMPARE(shownIcon(left->topLevelItem(0)), IDI_BAND_HALF);
-    }
-    OPEN_DIAGNOSIS(longClinic(40));
-    QTreeWidgetItem* first = left->topLevelItem(0);
-    first->setExpanded(true);
-    doubleClick(left, first->child(1));
-    QCOMPARE(iconsOf(dialog, u8("zajednički")), QStringList({P, P, P}));
-    left->scrollToBottom();
-    doubleClick(right, right->topLevelItem(right->topLevelItemCount() - 1));
-    QCOMPARE(iconsOf(dialog, u8("zajednički")), QStringList({A, A, A}));
+    });
+    kb = longClinic(40);
+    whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
+        QTreeWidgetItem* first = left->topLevelItem(0);
+        first->setExpanded(true);
+        doubleClick(left, first->child(1));
+        QCOMPARE(iconsOf(left, right, u8("zajednički")), QStringList({P, P, P}));
+        left->scrollToBottom();
+        doubleClick(right, right->topLevelItem(right->topLevelItemCount() - 1));
+        QCOMPARE(iconsOf(left, right, u8("zajednički")), QStringList({A, A, A}));
+    });
 }
 
 // On a syndrome (it only opens and closes), below the last item and on an expand
 // button: no answer changes, and the symptom selected before stays selected.
 void DiagnosisDlgTest::doubleClickBesideItemsChangesNothing()
 {
-    OPEN_DIAGNOSIS(clinic(SEX_MALE));
-    const QStringList before = treeLines(left, diagnosisIcons()) + treeLines(right, diagnosisIcons());
-    QTreeWidgetItem* gripa = left->topLevelItem(0);
-    doubleClick(left, gripa);
-    QVERIFY(gripa->isExpanded());
-    QTest::mouseClick(left->viewport(), Qt::LeftButton, {}, left->visualItemRect(gripa->child(1)).center());
-    const QRect migrena = left->visualItemRect(left->topLevelItem(1));
-    doubleClickAt(left, QPoint(migrena.left() - left->indentation() / 2, migrena.center().y()));
-    QCOMPARE(left->currentItem(), gripa->child(1));
-    for (QTreeWidget* tree : {left, right}) {
-        const QRect last = tree->visualItemRect(tree->topLevelItem(tree->topLevelItemCount() - 1));
-        const QPoint below(last.center().x(), last.bottom() + 2 * last.height());
-        QVERIFY(below.y() < tree->viewport()->height());
-        doubleClickAt(tree, below);
-    }
-    doubleClick(left, gripa);
-    QCOMPARE(treeLines(left, diagnosisIcons()) + treeLines(right, diagnosisIcons()), before);
+    auto kb = clinic(SEX_MALE);
+    whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
+        const auto both = [&] {
+            return treeLines(left, diagnosisIcons()) + treeLines(right, diagnosisIcons());
+        };
+        const QStringList before = both();
+        QTreeWidgetItem* gripa = left->topLevelItem(0);
+        doubleClick(left, gripa);
+        QVERIFY(gripa->isExpanded());
+        QTest::mouseClick(left->viewport(), Qt::LeftButton, {},
+                          left->visualItemRect(gripa->child(1)).center());
+        const QRect migrena = left->visualItemRect(left->topLevelItem(1));
+        doubleClickAt(left, QPoint(migrena.left() - left->indentation() / 2, migrena.center().y()));
+        QCOMPARE(left->currentItem(), gripa->child(1));
+        for (QTreeWidget* tree : {left, right}) {
+            const int lastRow = tree->topLevelItemCount() - 1;
+            const QRect last = tree->visualItemRect(tree->topLevelItem(lastRow));
+            const QPoint below(last.center().x(), last.bottom() + 2 * last.height());
+            QVERIFY(below.y() < tree->viewport()->height());
+            doubleClickAt(tree, below);
+        }
+        doubleClick(left, gripa);
+        QCOMPARE(both(), before);
+    });
 }
 
 // Answered symptoms leave the right tree; orders, percentages and icons follow the
 // answers, a symptom answered and made unknown again included; the branches close.
+// An answer by double-click or Space, not Space on a syndrome, makes the ranking stale
+// until "<<Rangiraj>>": a bold button with a tooltip, and a note in the summary that
+// Ctrl+C copies.
 void DiagnosisDlgTest::rerankFollowsTheAnswers()
 {
-    OPEN_DIAGNOSIS(clinic(SEX_MALE));
-    for (int row : {2, 0, 0, 1, 1, 1}) // glavobolja present, vrućica absent, kašalj unknown again
-        doubleClick(right, right->topLevelItem(row));
-    left->topLevelItem(0)->setExpanded(true);
-    rerank(dialog);
-    // Gripa (0 + 0.5 + 1) / 3 = 50 %; Migrena (1 + 0.5 + 0.5) / 3 = 66 %.
-    QCOMPARE(treeLines(left, diagnosisIcons()).mid(0, 8),
-             QStringList({u8("(66%) - Migrena =%1").arg(IDI_BAND_ABOVE_HALF), "  glavobolja =" + P, u8("  mučnina =") + U,
-                          u8("  mučnina =") + U, u8("(50%) - Gripa =%1").arg(IDI_BAND_HALF), u8("  vrućica =") + A,
-                          u8("  kašalj =") + U, "  glavobolja =" + P}));
-    QCOMPARE(topTexts(right), QStringList({u8("(66%) - mučnina"), u8("(50%) - kašalj"), u8("(50%) - otežano mokrenje"),
-                                           u8("(50%) - đurđica na koži")}));
-    QVERIFY(!left->topLevelItem(1)->isExpanded());
-}
-
-// "PR" and "RJ" open the views owned by the diagnosis; after them the trees show what
-// they showed. Enter in a tree keeps to the default button, "Izlazak".
-void DiagnosisDlgTest::viewsOnTopAndEnterKeepTheDialog()
-{
     auto kb = clinic(SEX_MALE);
-    ModalWatcher watcher;
-    QStringList opened, before, after;
-    CDiagnosisDlg dialog;
-    const auto state = [&dialog] {
-        auto* left = dialog.GetDlgItem<QTreeWidget>(IDC_SYNDROME_TREE);
-        auto* right = dialog.GetDlgItem<QTreeWidget>(IDC_SYMPTOM_TREE);
-        return treeLines(left, diagnosisIcons()) + treeLines(right, diagnosisIcons())
-            << left->currentItem()->text(0) << QString::number(left->topLevelItem(1)->isExpanded());
-    };
-    watcher.onDialog = [&](QWidget* window) {
-        if (window == &dialog)
-            return;
-        opened.append(QStringLiteral("%1 %2").arg(window->metaObject()->className()).arg(window->parentWidget() == &dialog));
-        window->close();
-    };
-    QCOMPARE(whileShown(dialog, [&] { return dialog.RunModal(kb.get()); }, [&] {
-        auto* left = dialog.GetDlgItem<QTreeWidget>(IDC_SYNDROME_TREE);
-        left->topLevelItem(1)->setExpanded(true);
-        doubleClick(left, left->topLevelItem(1)->child(1));
-        before = state();
-        QTest::mouseClick(dialog.GetDlgItem<PictureButton>(IDC_PREGLED), Qt::LeftButton);
-        QTest::mouseClick(dialog.GetDlgItem<PictureButton>(IDC_RJECNIK), Qt::LeftButton);
-        after = state();
-        QTest::keyClick(left, Qt::Key_Return);
-    }), IDOK);
-    QCOMPARE(opened, QStringList({"ordisan::COverviewDlg 1", "ordisan::CDictionaryDlg 1"}));
-    QCOMPARE(after, before);
+    whileDiagnosing(kb.get(), [&](CDiagnosisDlg& dialog, QTreeWidget* left, QTreeWidget* right) {
+        auto* button = dialog.GetDlgItem<QPushButton>(IDC_RERANK);
+        const auto stale = [&](QWidget* focused) {
+            QTest::keyClick(focused, Qt::Key_C, Qt::ControlModifier);
+            const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+            return QStringList{QString::number(button->font().bold()), button->toolTip(),
+                               QString::number(copied->text().contains("Napomena")),
+                               QString::number(copied->hasHtml())};
+        };
+        const QStringList isStale{"1", "Odgovori su promijenjeni: pritisnite <<Rangiraj>>",
+                                  "1", "1"};
+        const QStringList notStale{"0", "", "0", "1"};
+        left->setFocus();
+        left->setCurrentItem(left->topLevelItem(0));
+        QTest::keyClick(left, Qt::Key_Space);
+        QCOMPARE(stale(left), notStale);
+        for (int row : {2, 0, 0, 1, 1, 1}) // glavobolja present, vrućica absent, kašalj unknown
+            doubleClick(right, right->topLevelItem(row));
+        QCOMPARE(stale(right), isStale);
+        left->topLevelItem(0)->setExpanded(true);
+        rerank(dialog);
+        QCOMPARE(stale(button), notStale); // Ctrl+C on the button copies too
+        QCOMPARE(button->text(), "<<Rangiraj>>");
+        // Gripa (0 + 0.5 + 1) / 3 = 50 %; Migrena (1 + 0.5 + 0.5) / 3 = 66 %.
+        QCOMPARE(treeLines(left, diagnosisIcons()).mid(0, 8),
+                 QStringList({band("(66%) - Migrena", IDI_BAND_ABOVE_HALF), "  glavobolja =" + P,
+                              u8("  mučnina =") + U, u8("  mučnina =") + U,
+                              band("(50%) - Gripa", IDI_BAND_HALF), u8("  vrućica =") + A,
+                              u8("  kašalj =") + U, "  glavobolja =" + P}));
+        QCOMPARE(treeLines(right), u8("(66%) - mučnina,(50%) - kašalj,(50%) - otežano mokrenje,"
+                                      "(50%) - đurđica na koži").split(','));
+        QVERIFY(!left->topLevelItem(1)->isExpanded());
+        left->topLevelItem(0)->setExpanded(true);
+        left->setCurrentItem(left->topLevelItem(0)->child(0));
+        QTest::keyClick(left, Qt::Key_Space);
+        QCOMPARE(stale(left), isStale);
+    });
 }
 
-// The answers stay after the dialog closes; the next diagnosis starts all unknown.
+// Enter in a tree keeps to the default button, "Izlazak"; the answers stay after the
+// dialog closes, and the next diagnosis starts all unknown.
 void DiagnosisDlgTest::newDiagnosisStartsUnknown()
 {
     auto kb = clinic(SEX_MALE);
-    CDiagnosisDlg first;
-    whileShown(first, [&] { return first.RunModal(kb.get()); }, [&] {
-        auto* right = first.GetDlgItem<QTreeWidget>(IDC_SYMPTOM_TREE);
+    const int result = whileDiagnosing(kb.get(), [&](CDiagnosisDlg& dialog, QTreeWidget* left,
+                                                     QTreeWidget* right) {
         doubleClick(right, right->topLevelItem(0));
-        rerank(first);
+        rerank(dialog);
+        QTest::keyClick(left, Qt::Key_Return);
     });
+    QCOMPARE(result, IDOK);
     QCOMPARE(kb->symptoms[0].answer, ANSWER_PRESENT);
     QCOMPARE(kb->syndromes[0].score, 2.0f / 3.0f);
-    OpenDiagnosisDlg second;
-    QVERIFY(second.open(kb.get()));
-    QCOMPARE(topTexts(second.left()).first(), "(50%) - Gripa");
-    QCOMPARE(iconsOf(second, u8("vrućica")), QStringList({U, U}));
+    whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
+        QCOMPARE(left->topLevelItem(0)->text(0), "(50%) - Gripa");
+        QCOMPARE(iconsOf(left, right, u8("vrućica")), QStringList({U, U}));
+    });
+}
+
+// A male patient: two female symptoms are absent by the ranking and not listed; one
+// answer changed after the ranking makes it stale.
+void DiagnosisDlgTest::summaryOfAKnownCase()
+{
+    auto kb = clinic(SEX_MALE);
+    kb->patientAge = 35;
+    ResetAnswers(*kb);
+    for (int symptom : {0, 2, 3, 3}) // vrućica and glavobolja present, mučnina absent
+        CycleAnswer(*kb, symptom);
+    ComputeScoresAndWeights(*kb);
+    SortSyndromes(*kb);
+    SortSymptoms(*kb);
+    std::vector<int> open; // the right tree after the ranking
+    for (int k = 0; k < kb->symptomCount; ++k)
+        if (kb->symptoms[kb->symptomOrder[k]].answer == ANSWER_UNKNOWN)
+            open.push_back(kb->symptomOrder[k]);
+    CycleAnswer(*kb, 1); // kašalj present, after the ranking
+
+    const QDateTime when(QDate(2026, 12, 7), QTime(10, 5));
+    const CaseSummary summary(*kb, when, open, true);
+    QCOMPARE(summary.plainText(),
+             u8("Ordisan – sažetak slučaja\n"
+                "Datum i vrijeme: 07.12.2026. 10:05\n"
+                "Starost: 35\n"
+                "Spol: muški\n"
+                "Prisutni simptomi:\n  vrućica\n  kašalj\n  glavobolja\n"
+                "Odsutni simptomi:\n  mučnina\n"
+                "Napomena: odgovori su promijenjeni nakon posljednjeg "
+                "rangiranja, pa rangiranje nije ažurno.\n"
+                "Sindromi (posljednje rangiranje):\n"
+                "  (83%) - Gripa\n  (50%) - Prostatitis\n  (33%) - Migrena\n"
+                "  (0%) - Trudnoća\n  (0%) - Ženski sindrom\n"
+                "Otvoreni simptomi:\n"
+                "  (50%) - otežano mokrenje\n  (50%) - đurđica na koži\n"));
+    QVERIFY(summary.html().contains(u8("<tr><td valign=\"top\">Prisutni simptomi</td>"
+                                       "<td>vrućica<br>kašalj<br>glavobolja</td></tr>")));
+    QVERIFY(!CaseSummary(*kb, when, open, false).plainText().contains(QStringLiteral("Napomena")));
+}
+
+void DiagnosisDlgTest::savedWholeOrNotAtAll_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("a new file") << QStringLiteral("sazetak.txt") << true;
+    QTest::newRow("over an older, longer file") << QStringLiteral("stari.txt") << true;
+    QTest::newRow("in a missing folder") << QStringLiteral("nema/sazetak.txt") << false;
+    QTest::newRow("over a folder") << QStringLiteral("mapa") << false;
+}
+
+// A failure says where; nothing half-written is left beside the files the test made.
+void DiagnosisDlgTest::savedWholeOrNotAtAll()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, saved);
+    QTemporaryDir folder;
+    QFile older(folder.filePath(QStringLiteral("stari.txt")));
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("mapa")) && older.open(QIODevice::WriteOnly)
+            && older.write("staro, mnogo duže od novog") > 0);
+    older.close();
+    const QString text = u8("Prisutni simptomi:\n  vrućica, šum, žeđ\n");
+    const QString error = writeTextFile(folder.filePath(name), text);
+    QFile file(folder.filePath(name));
+    QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
+             saved ? text.toUtf8() : QByteArray());
+    QCOMPARE(error.startsWith(u8("Sažetak slučaja nije spremljen")), !saved);
+    QCOMPARE(error.contains(QDir::toNativeSeparators(folder.filePath(name))), !saved);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(),
+             name == QStringLiteral("sazetak.txt") ? 2 : 1);
 }
 
 QTEST_MAIN(DiagnosisDlgTest)

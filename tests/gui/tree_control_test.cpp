@@ -1,6 +1,6 @@
 // The trees of every dialog: what typed letters find and how the text is folded for
 // it, and → as a native tree has it.
-#include "diagnosis_fixture.h"
+#include "gui_support.h"
 
 #include "platform/search_text.h"
 #include "res/resource.h"
@@ -13,49 +13,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include <cstring>
-
 using namespace ordisan;
 using namespace ordisan::test;
-
-namespace {
-
-// Either browsing dialog as RunModal prepares it, shown without the modal loop.
-template <class Dialog>
-class OpenBrowsing final : public Dialog {
-public:
-    bool open(KnowledgeBase* kb)
-    {
-        this->knowledgeBase = kb;
-        this->BuildImageList();
-        this->Create();
-        this->show();
-        return QTest::qWaitForWindowExposed(this);
-    }
-    QTreeWidget* tree() const { return this->template GetDlgItem<QTreeWidget>(IDC_TREE); }
-};
-
-// Words in file order; texts are code page 1250 bytes. A contains-match comes before
-// each word-start match in display order, and a plain "C" word before "Č".
-std::unique_ptr<KnowledgeBase> browsingClinic()
-{
-    std::unique_ptr<KnowledgeBase> kb = clinic(SEX_MALE);
-    const char* words[][2] = {{"Abdomen", "trbuh"},
-                              {"Apscirati", "stvarati gnoj"},
-                              {"Bedro", "dio noge izme\xf0u kuka i koljena"},
-                              {"Cista", "\x9aupljina ispunjena teku\xe6inom"},
-                              {"\xc8ir", "rana na sluznici"},
-                              {"Ginko", "biljka, lijek poput \xf0umbira"},
-                              {"Trbuh", "abdomen"}};
-    for (const auto& word : words) {
-        DictionaryEntry& entry = kb->words[kb->wordCount++];
-        std::strncpy(entry.term, word[0], sizeof entry.term - 1);
-        std::strncpy(entry.explanation, word[1], sizeof entry.explanation - 1);
-    }
-    return kb;
-}
-
-} // namespace
 
 class TreeControlTest final : public QObject {
     Q_OBJECT
@@ -77,20 +36,21 @@ void TreeControlTest::foldingForSearch_data()
                         SearchMatch match) {
         QTest::newRow(name) << u8(text) << u8(folded) << u8(typed) << static_cast<int>(match);
     };
-    row("small letters", "čćšžđ", "ccszdj", "cc", SearchMatch::TextStart);
-    row("capitals", "ČĆŠŽĐ", "ccszdj", "szd", SearchMatch::Contains);
-    row("typed as written", "Čir", "cir", "Č", SearchMatch::TextStartAsTyped);
-    row("typed č, folds alike", "Cista", "cista", "č", SearchMatch::TextStart);
-    row("a later word typed as written", "Rana - čir", "rana - cir", "či", SearchMatch::WordStartAsTyped);
-    row("đ as d", "Đumbir", "djumbir", "du", SearchMatch::TextStart);
-    row("đ as dj", "Đumbir", "djumbir", "dj", SearchMatch::TextStart);
-    row("percent prefix", "(62%) - Mučnina", "mucnina", "mucn", SearchMatch::TextStart);
-    row("full percentage", "(100%) - Zaduha pri naporu", "zaduha pri naporu", "pri", SearchMatch::WordStart);
-    row("prefix only at the start", "Kašalj (62%) - ", "kasalj (62%) - ", "62", SearchMatch::WordStart);
-    row("inside a word", "zaduha", "zaduha", "duh", SearchMatch::Contains);
-    row("no match", "zaduha", "zaduha", "x", SearchMatch::None);
-    row("empty text", "", "", "a", SearchMatch::None);
-    row("nothing typed", "Čir", "cir", "", SearchMatch::None);
+    using enum SearchMatch;
+    row("small letters", "čćšžđ", "ccszdj", "cc", TextStart);
+    row("capitals", "ČĆŠŽĐ", "ccszdj", "szd", Contains);
+    row("typed as written", "Čir", "cir", "Č", TextStartAsTyped);
+    row("typed č, folds alike", "Cista", "cista", "č", TextStart);
+    row("a later word typed as written", "Rana - čir", "rana - cir", "či", WordStartAsTyped);
+    row("đ as d", "Đumbir", "djumbir", "du", TextStart);
+    row("đ as dj", "Đumbir", "djumbir", "dj", TextStart);
+    row("percent prefix", "(62%) - Mučnina", "mucnina", "mucn", TextStart);
+    row("full percentage", "(100%) - Zaduha pri naporu", "zaduha pri naporu", "pri", WordStart);
+    row("prefix only at the start", "Kašalj (62%) - ", "kasalj (62%) - ", "62", WordStart);
+    row("inside a word", "zaduha", "zaduha", "duh", Contains);
+    row("no match", "zaduha", "zaduha", "x", None);
+    row("empty text", "", "", "a", None);
+    row("nothing typed", "Čir", "cir", "", None);
 }
 
 void TreeControlTest::foldingForSearch()
@@ -109,15 +69,17 @@ void TreeControlTest::typingSelectsTheBestItem_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("selected"); // the end of the selected item's text
     QTest::addColumn<QString>("searchText");
-    const auto row = [](const char* dialog, const char* typed, const char* selected, const char* search) {
+    // In the dictionary a contains-match comes before each word-start match in display
+    // order, and a plain "C" word before "Č".
+    const auto row = [](const char* dialog, const char* typed, const char* selected,
+                        const char* search) {
         QTest::newRow(typed) << dialog << u8(typed) << u8(selected) << u8(search);
     };
     row("right", "mucn", "- mučnina", "mucn");
     row("left", "glavob", "glavobolja", "glavob"); // under a collapsed syndrome
     row("dictionary", "cir", "Čir - rana na sluznici", "cir");
     row("dictionary", "dj", "Đ", "dj");
-    row("dictionary", "dju", "Ginko - biljka, lijek poput đumbira", "dju");
-    row("dictionary", "trb", "Trbuh - abdomen", "trb"); // the term before an explanation
+    row("dictionary", "rana", "Rana - oštećenje kože ili sluznice", "rana"); // before "Čir - rana"
     row("dictionary", "cix\br", "Čir - rana na sluznici", "cir"); // Backspace takes the x
     row("overview", "kas", "kašalj", "kas");                      // under a collapsed syndrome
     row("overview", "izostanak m", "izostanak menstruacije", "izostanak m"); // a blank joins
@@ -129,34 +91,34 @@ void TreeControlTest::typingSelectsTheBestItem()
     QFETCH(QString, typed);
     QFETCH(QString, selected);
     QFETCH(QString, searchText);
-    std::unique_ptr<KnowledgeBase> kb = browsingClinic();
-    OpenDiagnosisDlg diagnosis;
-    OpenBrowsing<CDictionaryDlg> dictionary;
-    OpenBrowsing<COverviewDlg> overview;
-    QTreeWidget* tree = nullptr;
-    if (dialog == "dictionary" || dialog == "overview") {
-        const bool isDictionary = dialog == "dictionary";
-        QVERIFY(isDictionary ? dictionary.open(kb.get()) : overview.open(kb.get()));
-        tree = isDictionary ? dictionary.tree() : overview.tree();
-    } else {
-        QVERIFY(diagnosis.open(kb.get()));
-        tree = dialog == "left" ? diagnosis.left() : diagnosis.right();
-    }
-    tree->setFocus();
-    QTest::keyClicks(tree, typed);
-
-    QTreeWidgetItem* found = tree->currentItem();
-    QVERIFY(found);
-    QVERIFY2(found->text(0).endsWith(selected), qPrintable(found->text(0)));
-    QVERIFY(found->isSelected());
-    for (QTreeWidgetItem* parent = found->parent(); parent; parent = parent->parent())
-        QVERIFY(parent->isExpanded());
-    QVERIFY(tree->viewport()->rect().intersects(tree->visualItemRect(found)));
-    const auto* tip = tree->findChild<QLabel*>(QStringLiteral("searchTip"));
-    QVERIFY(tip && tip->isVisible());
-    QCOMPARE(tip->text(), u8("Traži: ") + searchText);
-    // A pause ends the search: the next letter starts a new one.
-    QTRY_VERIFY_WITH_TIMEOUT(!tip->isVisible(), QApplication::keyboardInputInterval() + 500);
+    std::unique_ptr<KnowledgeBase> kb = clinic(SEX_MALE);
+    const auto look = [&](QTreeWidget* tree) {
+        tree->setFocus();
+        QTest::keyClicks(tree, typed);
+        QTreeWidgetItem* found = tree->currentItem();
+        QVERIFY(found);
+        QVERIFY2(found->text(0).endsWith(selected), qPrintable(found->text(0)));
+        QVERIFY(found->isSelected());
+        for (QTreeWidgetItem* parent = found->parent(); parent; parent = parent->parent())
+            QVERIFY(parent->isExpanded());
+        QVERIFY(tree->viewport()->rect().intersects(tree->visualItemRect(found)));
+        const auto* tip = tree->findChild<QLabel*>(QStringLiteral("searchTip"));
+        QVERIFY(tip && tip->isVisible());
+        QCOMPARE(tip->text(), u8("Traži: ") + searchText);
+        // A pause ends the search: the next letter starts a new one.
+        QTRY_VERIFY_WITH_TIMEOUT(!tip->isVisible(), QApplication::keyboardInputInterval() + 500);
+    };
+    const auto inView = [&](auto&& view) {
+        whileShown(view, kb.get(), [&] { look(view.template GetDlgItem<QTreeWidget>(IDC_TREE)); });
+    };
+    if (dialog == "dictionary")
+        inView(CDictionaryDlg());
+    else if (dialog == "overview")
+        inView(COverviewDlg());
+    else
+        whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
+            look(dialog == "left" ? left : right);
+        });
 }
 
 void TreeControlTest::rightArrowEntersBranchesAndNeverScrollsSideways()
@@ -167,30 +129,26 @@ void TreeControlTest::rightArrowEntersBranchesAndNeverScrollsSideways()
                                "stabla ni kad se ono pomakne, pa traje i traje do kraja"));
     b.link(syndrome, b.symptom("kratki simptom"));
     std::unique_ptr<KnowledgeBase> kb = b.patient(SEX_MALE).take();
-    OpenDiagnosisDlg dialog;
-    QVERIFY(dialog.open(kb.get()));
-
-    // A leaf in either tree: nothing moves, not even sideways.
-    QTreeWidget* right = dialog.right();
-    QVERIFY(right->horizontalScrollBar()->maximum() > 0);
-    right->setCurrentItem(right->topLevelItem(0));
-    QTest::keyClick(right, Qt::Key_Right);
-    QCOMPARE(right->horizontalScrollBar()->value(), 0);
-    QCOMPARE(right->currentItem(), right->topLevelItem(0));
-
-    // A collapsed branch opens, an open one gives its first child, a leaf stays.
-    QTreeWidget* left = dialog.left();
-    QTreeWidgetItem* branch = left->topLevelItem(0);
-    left->setCurrentItem(branch);
-    QTest::keyClick(left, Qt::Key_Right);
-    QVERIFY(branch->isExpanded());
-    QCOMPARE(left->currentItem(), branch);
-    for (int press = 0; press < 2; ++press) {
+    whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
+        // A leaf in either tree: nothing moves, not even sideways.
+        QVERIFY(right->horizontalScrollBar()->maximum() > 0);
+        right->setCurrentItem(right->topLevelItem(0));
+        QTest::keyClick(right, Qt::Key_Right);
+        QCOMPARE(right->horizontalScrollBar()->value(), 0);
+        QCOMPARE(right->currentItem(), right->topLevelItem(0));
+        // A collapsed branch opens, an open one gives its first child, a leaf stays.
+        QTreeWidgetItem* branch = left->topLevelItem(0);
+        left->setCurrentItem(branch);
         QTest::keyClick(left, Qt::Key_Right);
-        QCOMPARE(left->currentItem(), branch->child(0));
-        QVERIFY(left->horizontalScrollBar()->maximum() > 0);
-        QCOMPARE(left->horizontalScrollBar()->value(), 0);
-    }
+        QVERIFY(branch->isExpanded());
+        QCOMPARE(left->currentItem(), branch);
+        for (int press = 0; press < 2; ++press) {
+            QTest::keyClick(left, Qt::Key_Right);
+            QCOMPARE(left->currentItem(), branch->child(0));
+            QVERIFY(left->horizontalScrollBar()->maximum() > 0);
+            QCOMPARE(left->horizontalScrollBar()->value(), 0);
+        }
+    });
 }
 
 QTEST_MAIN(TreeControlTest)

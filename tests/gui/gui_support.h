@@ -1,0 +1,103 @@
+// What the GUI tests share beside the suites' common support (knowledge-base builder,
+// code page 1250 text): a small clinic, dialogs run with a look at them while they are
+// up, the modal windows they open answered, and what a user sees of a tree.
+#pragma once
+
+#include "knowledge_base_builder.h"
+#include "test_files.h"
+
+#include "diagnosis/diagnosis_dlg.h"
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace ordisan::test {
+
+// The clinic of the diagnosis tests, for a patient of `sex`:
+//   0 Gripa:          0 vrućica, 1 kašalj, 2 glavobolja
+//   1 Migrena:        2 glavobolja, 3 mučnina, 3 mučnina (the line repeated)
+//   2 Trudnoća:       4 izostanak menstruacije (Ž), 3 mučnina
+//   3 Prostatitis:    5 otežano mokrenje (M)
+//   4 Ženski sindrom: 6 bol u zdjelici (Ž)
+// Symptom 7, "đurđica na koži", belongs to no syndrome. The dictionary, in file order:
+// Apscirati, Bedro, Cista, Čir, Ginko, Rana.
+std::unique_ptr<KnowledgeBase> clinic(SexCode sex);
+
+inline QString u8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// Runs the dialog on `kb`; once it is up, `look` sees it. A dialog that `look` left
+// open is then ended with LEFT_OPEN. Returns what RunModal did.
+inline constexpr int LEFT_OPEN = -2;
+template <class Dialog>
+int whileShown(Dialog& dialog, KnowledgeBase* kb, const std::function<void()>& look)
+{
+    QTimer::singleShot(0, &dialog, [&] {
+        look();
+        if (dialog.isVisible())
+            dialog.EndDialog(LEFT_OPEN);
+    });
+    return dialog.RunModal(kb);
+}
+
+// Runs a diagnosis dialog on `kb` as the program does; once it is up, `look` sees it
+// and its two trees. Returns what RunModal did.
+using DiagnosisLook = std::function<void(CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right)>;
+int whileDiagnosing(KnowledgeBase* kb, const DiagnosisLook& look);
+
+// The diagnosis dialog's answer and band icons.
+QList<int> diagnosisIcons();
+// The icon resource an item shows, found by comparing pictures; 0 for none of `among`.
+int shownIcon(const QTreeWidgetItem* item, const QList<int>& among = diagnosisIcons());
+// The tree as lines: each top-level text, each child's text indented by two blanks.
+// With `icons`, each line ends in " =N", N the icon it shows among them; with
+// `itemData`, in " #N", N the item's data. `topOnly` leaves the children out.
+QStringList treeLines(const QTreeWidget* tree, const QList<int>& icons = {}, bool itemData = false,
+                      bool topOnly = false);
+
+// A double-click as the window system delivers it, at `position` in the viewport.
+void doubleClickAt(QTreeWidget* tree, const QPoint& position);
+// On the middle of the item; the item is scrolled into view first.
+void doubleClick(QTreeWidget* tree, QTreeWidgetItem* item);
+
+struct MessageRecord {
+    QString text;
+    QString caption;
+    QMessageBox::Icon icon;
+    int buttonCount;
+    QWidget* owner;
+};
+
+// Answers the modal windows that a test's code opens, so that tests run real modal
+// loops without sleeping. Every few milliseconds it looks at the top of the modal
+// stack: a message box is recorded and dismissed with OK; any other new modal window
+// goes once to `onDialog`, which may look at it and close it.
+class ModalWatcher final : public QObject {
+    Q_OBJECT
+public:
+    ModalWatcher();
+
+    QList<MessageRecord> messages;
+    std::function<void(QWidget*)> onDialog;
+
+private:
+    void look();
+
+    QTimer timer_;
+    QList<QPointer<QWidget>> seen_;
+};
+
+} // namespace ordisan::test
