@@ -307,8 +307,6 @@ TEST(DictionaryLoader, LimitsAndCapacity)
         // The entry before a refused explanation stays, unexplained.
         {"A\r\n    " + std::string(100, 'e') + "\r\nB\r\n", false, 1,
          messageCall("Predugačko objašnjenje u liniji 2.")},
-        {"A\r\n " + std::string(499, 'e') + "x\r\n", true, 1,
-         messageCall("Nije očekivan tako dug izraz u liniji br.2", "ERROR")},
         // The capacity is checked before the length.
         {full + std::string(60, 'x') + "\r\n", false, MAX_WORDS,
          messageCall("Previše rijeci za rjecnik!", "STOP!", ICON_STOP)},

@@ -100,18 +100,14 @@ TEST(CheckOutput, JsonAndHumanFormsGiveBothFilesTheDictionaryCutAndTheRanking)
               (CheckResult{1, human, ""}));
 }
 
-// A stopped load gives the real counts of what loaded; open failures name no line; the
-// dictionary is read only after the syndrome file.
+// Open failures name no line; the dictionary is read only after the syndrome file. The
+// real counts after a bad line are checked with the case runner, which prints them too.
 TEST(CheckHuman, GivesWhatAStoppedLoadKept)
 {
     const std::pair<const char*, std::string> rows[] = {
         {nullptr, "podaci.cxt: syndromes 0, symptoms 0, links 0 (load stopped)\n"
                   "rjecnik.cxt: not read\n"
                   "podaci.cxt: GREŠKA: Ne mogu otvoriti datoteku podaci.cxt\n"},
-        {"A\r\n O-T) a\r\nB\r\n o-o) b\r\n X-T) c\r\n O-T) d\r\n",
-         "podaci.cxt: syndromes 2, symptoms 2, links 2 (load stopped)\n"
-         "rjecnik.cxt: not read\n"
-         "podaci.cxt:5: GREŠKA: Definiran nepoznati spol u liniji 5.\n"},
         {"A\n O-G) x\n", "podaci.cxt: syndromes 1, symptoms 1, links 1\n"
                          "rjecnik.cxt: words 0 (load stopped)\n"
                          "rjecnik.cxt: GRESKA: Ne mogu otvoriti datoteku rjecnik.cxt\n"},
