@@ -33,6 +33,7 @@ std::pair<Lines, std::vector<std::string>> linesOf(const MemoryFile& file, int m
     return {lines, reporter.calls};
 }
 
+// A long line or a read error also stops a load: those are checked with the loaders.
 TEST(LineReader, SplitsLinesAsTheLoadersNeedThem)
 {
     const std::string a998(998, 'a');
@@ -41,6 +42,7 @@ TEST(LineReader, SplitsLinesAsTheLoadersNeedThem)
         std::string bytes;
         int maxLength;
         Lines lines;
+        std::vector<std::string> calls = {};
     } rows[] = {
         {"breaks and a comment only", "\r\n\r\n\n\r// samo komentar\r\n", 500, {}},
         {"final line without a break", "prvi\r\ndrugi", 500, {{"prvi", 1}, {"drugi", 2}}},
@@ -65,37 +67,12 @@ TEST(LineReader, SplitsLinesAsTheLoadersNeedThem)
          500, {{std::string(500, 'x'), 1}}},
         {"1023 bytes fit the buffer", std::string(1023, 'z') + "\n", 5000,
          {{std::string(1023, 'z'), 1}}},
+        {"1024 bytes do not", "a\n" + std::string(1024, 'z') + "\n", 5000, {{"a", 1}},
+         {messageCall("Predugačak red u liniji br. 2")}},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(linesOf(MemoryFile{row.bytes}, row.maxLength),
-                  std::pair(row.lines, std::vector<std::string>{})) << row.what;
-    }
-}
-
-TEST(LineReader, StopsWithAMessageOnALongLineOrAReadError)
-{
-    std::string numbered;
-    for (int i = 1; i <= 300; ++i)
-        numbered += "red " + std::to_string(i) + "\r\n";
-    MemoryFile failing{numbered};
-    failing.readErrorAt = 1010; // the second read stops short: "re" of line 125 is read
-    const struct {
-        MemoryFile file;
-        int maxLength;
-        std::size_t lines;
-        std::string message;
-    } rows[] = {
-        {MemoryFile{"prvi\r\n\r\n" + std::string(501, 'y') + "\r\nposlije\r\n"}, 500, 1,
-         messageCall("Nije očekivan tako dug izraz u liniji br.3", "ERROR")},
-        {MemoryFile{"a\n" + std::string(1024, 'z') + "\n"}, 5000, 1,
-         messageCall("Predugačak red u liniji br. 2")},
-        {failing, 500, 124, messageCall("Greška pri čitanju datoteke u liniji br. 125")},
-    };
-    for (const auto& row : rows) {
-        const auto [lines, calls] = linesOf(row.file, row.maxLength);
-        EXPECT_EQ(lines.size(), row.lines) << row.message;
-        EXPECT_EQ(calls, std::vector<std::string>{row.message});
-    }
+    for (const auto& row : rows)
+        EXPECT_EQ(linesOf(MemoryFile{row.bytes}, row.maxLength), std::pair(row.lines, row.calls))
+            << row.what;
 }
 
 TEST(LoadProgress, IsAPercentageForAnySizeAlsoPast64BitProducts)

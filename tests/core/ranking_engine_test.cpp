@@ -88,30 +88,26 @@ TEST(RankingEngine, PercentBandAndAnswerCycle)
                                                 ANSWER_UNKNOWN, ANSWER_UNKNOWN}));
 }
 
-// Fills a knowledge base at random: few distinct answers and scores, so ties are common.
-void randomKnowledgeBase(KnowledgeBase& kb, std::mt19937& random)
-{
-    const auto upTo = [&](int n) { return std::uniform_int_distribution<int>(0, n)(random); };
-    kb = KnowledgeBase{};
-    kb.syndromeCount = 1 + upTo(upTo(1) ? 20 : MAX_SYNDROMES - 1);
-    kb.symptomCount = 1 + upTo(upTo(1) ? 30 : MAX_SYMPTOMS - 1);
-    kb.linkCount = upTo(upTo(1) ? 60 : MAX_LINKS);
-    for (int j = 0; j < kb.symptomCount; ++j) {
-        kb.symptoms[j].sex = 1 + upTo(2);
-        kb.symptoms[j].answer = upTo(4); // 0 as loaded, or any of the three answers, or a stray 4
-    }
-    for (int l = 0; l < kb.linkCount; ++l)
-        kb.links[l] = SymptomLink{upTo(kb.symptomCount - 1), upTo(kb.syndromeCount - 1)};
-    kb.patientSex = 1 + upTo(1);
-}
-
 TEST(RankingEngine, OnePassFormMatchesTheLiteralPassesBitForBit)
 {
     std::mt19937 random(20261207);
+    const auto upTo = [&](int n) { return std::uniform_int_distribution<int>(0, n)(random); };
     auto fast = std::make_unique<KnowledgeBase>();
     auto literal = std::make_unique<KnowledgeBase>();
     for (int round = 0; round < 300; ++round) {
-        randomKnowledgeBase(*fast, random);
+        // Few distinct answers and scores, so ties are common.
+        KnowledgeBase& kb = *fast;
+        kb = KnowledgeBase{};
+        kb.syndromeCount = 1 + upTo(upTo(1) ? 20 : MAX_SYNDROMES - 1);
+        kb.symptomCount = 1 + upTo(upTo(1) ? 30 : MAX_SYMPTOMS - 1);
+        kb.linkCount = upTo(upTo(1) ? 60 : MAX_LINKS);
+        for (int j = 0; j < kb.symptomCount; ++j) {
+            kb.symptoms[j].sex = 1 + upTo(2);
+            kb.symptoms[j].answer = upTo(4); // 0 as loaded, any of the three answers, a stray 4
+        }
+        for (int l = 0; l < kb.linkCount; ++l)
+            kb.links[l] = SymptomLink{upTo(kb.symptomCount - 1), upTo(kb.syndromeCount - 1)};
+        kb.patientSex = 1 + upTo(1);
         std::memcpy(static_cast<void*>(literal.get()), fast.get(), sizeof(KnowledgeBase));
         for (int step = 0; step < 3; ++step) {
             ComputeScoresAndWeights(*fast);
@@ -120,7 +116,7 @@ TEST(RankingEngine, OnePassFormMatchesTheLiteralPassesBitForBit)
                 << "round " << round << ", step " << step;
             // Answer a few symptoms and rank again.
             for (int k = 0; k < 5; ++k) {
-                const int j = std::uniform_int_distribution<int>(0, fast->symptomCount - 1)(random);
+                const int j = upTo(kb.symptomCount - 1);
                 CycleAnswer(*fast, j);
                 CycleAnswer(*literal, j);
             }

@@ -22,20 +22,19 @@ protected:
         folder.write("rjecnik.cxt", "Bol\r\n osjet\r\n");
     }
 
-    // Runs the cases, given in UTF-8, from a file in code page 1250.
+    // Runs the cases, given in UTF-8, from a file in code page 1250 beside the data.
     CheckResult run(const std::string& cases, bool json = false)
     {
-        cases_.write("c.cxt", cp1250(cases));
+        folder.write("c.cxt", cp1250(cases));
         std::vector<std::string> arguments{"--cases", file(), folder.path()};
         if (json)
             arguments.insert(arguments.begin(), "--json");
         return runCheck(arguments);
     }
 
-    std::string file() const { return cases_.path() + "/c.cxt"; }
+    std::string file() const { return folder.path() / "c.cxt"; }
 
-    DataFolder folder;
-    DataFolder cases_;
+    TempFolder folder;
 };
 
 TEST_F(CheckCases, PassingAndFailingFilesExitZeroAndOneAndTiesCountAgainst)
@@ -104,12 +103,12 @@ TEST_F(CheckCases, EveryCaseFileErrorExitsTwoWithItsLine)
     for (const auto& [cases, error] : rows)
         EXPECT_EQ(run(cases), (CheckResult{2, "", file() + error + "\n"}));
 
-    cases_.write("c.cxt", gripa + "DA: ka\xC5\xA1" "alj\n"); // "š" in UTF-8
+    folder.write("c.cxt", gripa + "DA: ka\xC5\xA1" "alj\n"); // "š" in UTF-8
     EXPECT_EQ(runCheck({"--cases", file(), folder.path()}).err,
               file() + ":3: no symptom \"kaĹˇalj\"; the closest is \"kašalj\"; the case "
                        "file seems saved as UTF-8, not code page 1250\n");
     EXPECT_EQ(runCheck({"--cases", folder.path(), folder.path()}).err,
-              folder.path() + ": is a folder, not a case file\n");
+              folder.path().string() + ": is a folder, not a case file\n");
     // A knowledge base that does not load runs no case.
     folder.write("podaci.cxt", SYNDROMES + " X-G) kihanje\r\n");
     EXPECT_EQ(run(gripa),
@@ -117,7 +116,7 @@ TEST_F(CheckCases, EveryCaseFileErrorExitsTwoWithItsLine)
                            "podaci.cxt: syndromes 3, symptoms 6, links 7 (load stopped)\n"
                            "rjecnik.cxt: not read\n"
                            "podaci.cxt:11: GREŠKA: Definiran nepoznati spol u liniji 11.\n"
-                           "ordisan-check: the knowledge base in " + folder.path()
+                           "ordisan-check: the knowledge base in " + folder.path().string()
                                + " did not load cleanly, so no case was run\n"}));
 }
 

@@ -27,8 +27,8 @@ std::string readAll(const std::string& path)
 
 CheckResult runCheck(const std::vector<std::string>& arguments)
 {
-    const DataFolder scratch;
-    const std::string out = scratch.path() + "/stdout", err = scratch.path() + "/stderr";
+    const TempFolder scratch;
+    const std::string out = scratch.path() / "stdout", err = scratch.path() / "stderr";
     std::string command = shellQuoted(ORDISAN_CHECK_PATH);
     for (const std::string& argument : arguments)
         command += " " + shellQuoted(argument);

@@ -9,19 +9,7 @@
 namespace ordisan::tools::test {
 
 using ordisan::test::cp1250;
-
-// A temporary folder whose path goes straight into a command line.
-class DataFolder final {
-public:
-    std::string path() const { return folder_.path().string(); }
-    void write(const std::string& name, const std::string& bytes) const
-    {
-        folder_.write(name, bytes);
-    }
-
-private:
-    ordisan::test::TempFolder folder_;
-};
+using ordisan::test::TempFolder;
 
 struct CheckResult {
     int status = -1;

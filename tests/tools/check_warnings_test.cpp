@@ -20,7 +20,7 @@ namespace {
 // comment line, tree letters in small form, a term with its one explanation.
 TEST(CheckWarnings, GivesEveryKindOnceWithItsFileLineAndText)
 {
-    DataFolder folder;
+    TempFolder folder;
     folder.write("podaci.cxt", "Gripa// n\r O-G) glavobolja\r O-G) glavobolja\rPrazan\rGripa\r"
                                " O-T) ka\x81" "alj\r O-O) mmol/L\r O-O) ab\0cd\r// n\rX\r"
                                " O-G) y\r"s);
@@ -68,7 +68,7 @@ TEST(CheckWarnings, AfterAReadErrorLeaveOutTheLineThatWasBeingRead)
 
 TEST(CheckUtf8Warning, NamesTheFirstLineOfEachFileWithAUtf8Letter)
 {
-    DataFolder folder;
+    TempFolder folder;
     // "č" in UTF-8 on line 2, "š" on line 3; "Ž" of code page 1250 and the UTF-8 "×"
     // are no such letter.
     folder.write("podaci.cxt", "A\n O-G) \x8Eivot 3\xC3\x97\n O-G) ka\xC4\x8D\n O-G) ka\xC5\xA1\n");
