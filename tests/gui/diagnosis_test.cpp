@@ -1,10 +1,12 @@
-// The diagnosis dialog: the two trees as they open for each sex, answers cycled by
-// double-click and Space on every item of a symptom, double-clicks beside the items,
-// re-ranking against the engine and the stale ranking before it, Enter in a tree, a
-// new diagnosis; the case summary's text, and the file a summary is saved to.
+// The patient data dialog: the ages it takes and stores, the one message for a rejected
+// age, nothing stored on a cancellation. The diagnosis dialog: the two trees as they open
+// for each sex, answers cycled by double-click and Space on every item of a symptom,
+// double-clicks beside the items, re-ranking and the stale ranking before it, Enter in a
+// tree, a new diagnosis; the case summary's text, and the file a summary is saved to.
 #include "gui_support.h"
 
 #include "diagnosis/case_summary.h"
+#include "diagnosis/patient_dlg.h"
 #include "diagnosis/text_file.h"
 #include "engine/ranking_engine.h"
 #include "res/resource.h"
@@ -13,8 +15,10 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -28,10 +32,17 @@ const QString U = QString::number(IDI_UNKNOWN);
 const QString P = QString::number(IDI_PRESENT);
 const QString A = QString::number(IDI_ABSENT);
 
-void rerank(const CDialog& dialog)
+// Through the window, as a user clicks: nothing on top of the control takes the click.
+void click(CDialog& dialog, int id)
 {
-    QTest::mouseClick(dialog.GetDlgItem<QPushButton>(IDC_RERANK), Qt::LeftButton);
+    QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {},
+                      dialog.GetDlgItem(id)->geometry().center());
 }
+
+constexpr int CLICK = 0; // "Dalje >>" clicked
+constexpr int CLOSE_BOX = 1;
+constexpr qlonglong REJECTED = -1;
+constexpr qlonglong CANCELLED = -2;
 
 // The icons of every item named `text` in both trees, right tree first.
 QStringList iconsOf(const QTreeWidget* left, const QTreeWidget* right, const QString& text)
@@ -44,21 +55,6 @@ QStringList iconsOf(const QTreeWidget* left, const QTreeWidget* right, const QSt
     return icons;
 }
 
-// "Sindrom 1" … "Sindrom n", each with its own "simptom k", and last "Zadnji" with
-// "zajednički", which "Sindrom 1" has as well: far apart in both trees.
-std::unique_ptr<KnowledgeBase> longClinic(int fillers)
-{
-    KnowledgeBaseBuilder b;
-    for (int n = 1; n <= fillers; ++n)
-        b.link(b.syndrome(("Sindrom " + std::to_string(n)).c_str()),
-               b.symptom(("simptom " + std::to_string(n)).c_str()));
-    const int shared = b.symptom(cp1250("zajednički").c_str());
-    b.link(b.syndrome("Zadnji"), shared);
-    b.link(0, shared);
-    b.patient(SEX_MALE);
-    return b.take();
-}
-
 QString band(const char* text, int icon)
 {
     return u8(text) + " =" + QString::number(icon);
@@ -66,9 +62,11 @@ QString band(const char* text, int icon)
 
 } // namespace
 
-class DiagnosisDlgTest final : public QObject {
+class DiagnosisTest final : public QObject {
     Q_OBJECT
 private slots:
+    void ages_data();
+    void ages();
     void opens_data();
     void opens();
     void answersReachEveryItemOfTheSymptom();
@@ -80,7 +78,93 @@ private slots:
     void savedWholeOrNotAtAll();
 };
 
-void DiagnosisDlgTest::opens_data()
+void DiagnosisTest::ages_data()
+{
+    QTest::addColumn<QString>("typed"); // null: the field as it opens
+    QTest::addColumn<bool>("female");
+    QTest::addColumn<int>("how"); // CLICK, CLOSE_BOX, IDCANCEL clicked, or a key in the field
+    QTest::addColumn<qlonglong>("stored");
+    const auto row = [](const char* name, const QString& typed, bool female, int how,
+                        qlonglong stored) {
+        QTest::newRow(name) << typed << female << how << stored;
+    };
+    row("no input: a man of 0", QString(), false, CLICK, 0);
+    row("35, female, Enter", "35", true, Qt::Key_Return, 35);
+    row("leading zeros", "007", false, CLICK, 7);
+    row("blanks around", "  42 ", false, Qt::Key_Return, 42);
+    row("largest", "4294967295", true, CLICK, 4294967295ll);
+    row("empty", "", false, CLICK, REJECTED);
+    row("letters", "trideset", true, Qt::Key_Return, REJECTED);
+    row("minus", "-5", false, CLICK, REJECTED);
+    row("plus", "+5", false, CLICK, REJECTED);
+    row("digits then letters", "12 godina", false, CLICK, REJECTED);
+    row("decimal", "3.5", false, CLICK, REJECTED);
+    row("above 32 bits", "4294967296", false, CLICK, REJECTED);
+    row("Otkaži", "35", true, IDCANCEL, CANCELLED);
+    row("Esc", "35", true, Qt::Key_Escape, CANCELLED);
+    row("close box", "35", true, CLOSE_BOX, CANCELLED);
+}
+
+// Whatever the patient before, it opens with 0, "Muški spol" and the focus on the age.
+// A rejected age: the program's message once, owned by the dialog; the age field has
+// the focus with its text selected and nothing is stored, the sex included. A valid
+// age typed over it then confirms. A cancellation stores nothing.
+void DiagnosisTest::ages()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, female);
+    QFETCH(int, how);
+    QFETCH(qlonglong, stored);
+    auto kb = clinic(female ? SEX_MALE : SEX_FEMALE);
+    kb->patientAge = 61;
+    ModalWatcher watcher;
+    CPatientDlg dialog;
+    auto* age = static_cast<QLineEdit*>(nullptr);
+    QStringList opened, afterRejection;
+    const auto state = [&] {
+        return QStringList{QString::number(dialog.isVisible()),
+                           QString::number(dialog.focusWidget() == age), age->selectedText(),
+                           QString::number(kb->patientAge), QString::number(kb->patientSex)};
+    };
+    const int result = whileShown(dialog, kb.get(), [&] {
+        age = dialog.GetDlgItem<QLineEdit>(IDC_AGE);
+        for (int id : {IDC_SEX_MALE, IDC_SEX_FEMALE})
+            opened << QString::number(dialog.GetDlgItem<QRadioButton>(id)->isChecked());
+        opened << age->text() << QString::number(dialog.focusWidget() == age);
+        if (!typed.isNull())
+            age->setText(typed);
+        if (female)
+            click(dialog, IDC_SEX_FEMALE);
+        if (how == CLICK) // on the button itself: a click through the window races the message
+            QTest::mouseClick(dialog.GetDlgItem(IDOK), Qt::LeftButton);
+        else if (how == CLOSE_BOX)
+            dialog.close();
+        else if (how == IDCANCEL)
+            click(dialog, IDCANCEL);
+        else
+            QTest::keyClick(age, Qt::Key(how));
+        if (stored != REJECTED)
+            return;
+        afterRejection = state();
+        age->setText("52");
+        click(dialog, IDOK);
+    });
+    QCOMPARE(opened, QStringList({"1", "0", "0", "1"}));
+    QCOMPARE(result, stored == CANCELLED ? IDCANCEL : IDOK);
+    const int sexBefore = female ? SEX_MALE : SEX_FEMALE;
+    QCOMPARE(kb->patientSex, stored == CANCELLED ? sexBefore : female ? SEX_FEMALE : SEX_MALE);
+    QCOMPARE(qlonglong(kb->patientAge), stored == CANCELLED ? 61 : stored >= 0 ? stored : 52);
+    QCOMPARE(watcher.messages.size(), stored == REJECTED ? 1 : 0);
+    if (stored != REJECTED)
+        return;
+    QCOMPARE(afterRejection, QStringList({"1", "1", typed, "61", QString::number(sexBefore)}));
+    const MessageRecord& message = watcher.messages[0];
+    QCOMPARE(QStringList({message.text, message.caption}),
+             QStringList({u8("Upišite cijeli broj bez predznaka."), "Ordisan"}));
+    QVERIFY(message.icon == QMessageBox::Warning && message.owner == &dialog);
+}
+
+void DiagnosisTest::opens_data()
 {
     QTest::addColumn<int>("sex");
     QTest::addColumn<QStringList>("syndromes");
@@ -107,7 +191,7 @@ void DiagnosisDlgTest::opens_data()
 }
 
 // Every branch closed, the focus in the left tree.
-void DiagnosisDlgTest::opens()
+void DiagnosisTest::opens()
 {
     QFETCH(int, sex);
     QFETCH(QStringList, syndromes);
@@ -127,7 +211,7 @@ void DiagnosisDlgTest::opens()
 // Double-click and Space cycle unknown, present, absent, unknown, and change every item
 // of the symptom in both trees: collapsed branches, repeated lines and items scrolled
 // out of view included. Nothing is recomputed before "<<Rangiraj>>".
-void DiagnosisDlgTest::answersReachEveryItemOfTheSymptom()
+void DiagnosisTest::answersReachEveryItemOfTheSymptom()
 {
     auto kb = clinic(SEX_MALE);
     whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
@@ -150,7 +234,16 @@ void DiagnosisDlgTest::answersReachEveryItemOfTheSymptom()
         QCOMPARE(right->topLevelItem(0)->text(0), u8("(50%) - vrućica"));
         QCOMPARE(shownIcon(left->topLevelItem(0)), IDI_BAND_HALF);
     });
-    kb = longClinic(40);
+    // "Sindrom 1" … "Sindrom 40", each with its own "simptom k", and last "Zadnji" with
+    // "zajednički", which "Sindrom 1" has as well: far apart in both trees.
+    KnowledgeBaseBuilder b;
+    for (int n = 1; n <= 40; ++n)
+        b.link(b.syndrome(("Sindrom " + std::to_string(n)).c_str()),
+               b.symptom(("simptom " + std::to_string(n)).c_str()));
+    const int shared = b.symptom(cp1250("zajednički").c_str());
+    b.link(b.syndrome("Zadnji"), shared);
+    b.link(0, shared);
+    kb = b.patient(SEX_MALE).take();
     whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
         QTreeWidgetItem* first = left->topLevelItem(0);
         first->setExpanded(true);
@@ -164,7 +257,7 @@ void DiagnosisDlgTest::answersReachEveryItemOfTheSymptom()
 
 // On a syndrome (it only opens and closes), below the last item and on an expand
 // button: no answer changes, and the symptom selected before stays selected.
-void DiagnosisDlgTest::doubleClickBesideItemsChangesNothing()
+void DiagnosisTest::doubleClickBesideItemsChangesNothing()
 {
     auto kb = clinic(SEX_MALE);
     whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
@@ -197,7 +290,7 @@ void DiagnosisDlgTest::doubleClickBesideItemsChangesNothing()
 // An answer by double-click or Space, not Space on a syndrome, makes the ranking stale
 // until "<<Rangiraj>>": a bold button with a tooltip, and a note in the summary that
 // Ctrl+C copies.
-void DiagnosisDlgTest::rerankFollowsTheAnswers()
+void DiagnosisTest::rerankFollowsTheAnswers()
 {
     auto kb = clinic(SEX_MALE);
     whileDiagnosing(kb.get(), [&](CDiagnosisDlg& dialog, QTreeWidget* left, QTreeWidget* right) {
@@ -220,7 +313,7 @@ void DiagnosisDlgTest::rerankFollowsTheAnswers()
             doubleClick(right, right->topLevelItem(row));
         QCOMPARE(stale(right), isStale);
         left->topLevelItem(0)->setExpanded(true);
-        rerank(dialog);
+        QTest::mouseClick(dialog.GetDlgItem(IDC_RERANK), Qt::LeftButton);
         QCOMPARE(stale(button), notStale); // Ctrl+C on the button copies too
         QCOMPARE(button->text(), "<<Rangiraj>>");
         // Gripa (0 + 0.5 + 1) / 3 = 50 %; Migrena (1 + 0.5 + 0.5) / 3 = 66 %.
@@ -241,13 +334,13 @@ void DiagnosisDlgTest::rerankFollowsTheAnswers()
 
 // Enter in a tree keeps to the default button, "Izlazak"; the answers stay after the
 // dialog closes, and the next diagnosis starts all unknown.
-void DiagnosisDlgTest::newDiagnosisStartsUnknown()
+void DiagnosisTest::newDiagnosisStartsUnknown()
 {
     auto kb = clinic(SEX_MALE);
     const int result = whileDiagnosing(kb.get(), [&](CDiagnosisDlg& dialog, QTreeWidget* left,
                                                      QTreeWidget* right) {
         doubleClick(right, right->topLevelItem(0));
-        rerank(dialog);
+        QTest::mouseClick(dialog.GetDlgItem(IDC_RERANK), Qt::LeftButton);
         QTest::keyClick(left, Qt::Key_Return);
     });
     QCOMPARE(result, IDOK);
@@ -261,7 +354,7 @@ void DiagnosisDlgTest::newDiagnosisStartsUnknown()
 
 // A male patient: two female symptoms are absent by the ranking and not listed; one
 // answer changed after the ranking makes it stale.
-void DiagnosisDlgTest::summaryOfAKnownCase()
+void DiagnosisTest::summaryOfAKnownCase()
 {
     auto kb = clinic(SEX_MALE);
     kb->patientAge = 35;
@@ -298,7 +391,7 @@ void DiagnosisDlgTest::summaryOfAKnownCase()
     QVERIFY(!CaseSummary(*kb, when, open, false).plainText().contains(QStringLiteral("Napomena")));
 }
 
-void DiagnosisDlgTest::savedWholeOrNotAtAll_data()
+void DiagnosisTest::savedWholeOrNotAtAll_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("saved");
@@ -309,7 +402,7 @@ void DiagnosisDlgTest::savedWholeOrNotAtAll_data()
 }
 
 // A failure says where; nothing half-written is left beside the files the test made.
-void DiagnosisDlgTest::savedWholeOrNotAtAll()
+void DiagnosisTest::savedWholeOrNotAtAll()
 {
     QFETCH(QString, name);
     QFETCH(bool, saved);
@@ -329,5 +422,5 @@ void DiagnosisDlgTest::savedWholeOrNotAtAll()
              name == QStringLiteral("sazetak.txt") ? 2 : 1);
 }
 
-QTEST_MAIN(DiagnosisDlgTest)
-#include "diagnosis_dlg_test.moc"
+QTEST_MAIN(DiagnosisTest)
+#include "diagnosis_test.moc"
