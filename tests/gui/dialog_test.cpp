@@ -6,16 +6,12 @@
 
 #include "platform/dialog.h"
 #include "platform/search_text.h"
-#include "res/resource.h"
 #include "views/dictionary_dlg.h"
 #include "views/overview_dlg.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 
 using namespace ordisan;
 using namespace ordisan::test;

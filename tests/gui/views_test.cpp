@@ -3,14 +3,11 @@
 #include "gui_support.h"
 
 #include "platform/window_owner.h"
-#include "res/resource.h"
 #include "views/dictionary_dlg.h"
 #include "views/overview_dlg.h"
 
 #include <QApplication>
 #include <QScreen>
-#include <QTest>
-#include <QTreeWidget>
 
 using namespace ordisan;
 using namespace ordisan::test;
