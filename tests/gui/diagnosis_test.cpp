@@ -18,7 +18,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 
 using namespace ordisan;
 using namespace ordisan::test;
@@ -391,11 +390,10 @@ void DiagnosisTest::savedWholeOrNotAtAll()
 {
     QFETCH(QString, name);
     QFETCH(bool, saved);
-    QTemporaryDir folder;
-    QFile older(folder.filePath(QStringLiteral("stari.txt")));
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("mapa")) && older.open(QIODevice::WriteOnly)
-            && older.write("staro, mnogo duže od novog") > 0);
-    older.close();
+    TempFolder temp;
+    temp.write("stari.txt", "staro, mnogo duže od novog");
+    std::filesystem::create_directory(temp.path() / "mapa");
+    const QDir folder(QString::fromStdString(temp.path().string()));
     const QString text = u8("Prisutni simptomi:\n  vrućica, šum, žeđ\n");
     const QString error = writeTextFile(folder.filePath(name), text);
     QFile file(folder.filePath(name));
@@ -403,7 +401,7 @@ void DiagnosisTest::savedWholeOrNotAtAll()
              saved ? text.toUtf8() : QByteArray());
     QCOMPARE(error.startsWith(u8("Sažetak slučaja nije spremljen")), !saved);
     QCOMPARE(error.contains(QDir::toNativeSeparators(folder.filePath(name))), !saved);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(),
+    QCOMPARE(folder.entryList(QDir::Files | QDir::NoDotAndDotDot).size(),
              name == QStringLiteral("sazetak.txt") ? 2 : 1);
 }
 
