@@ -1,10 +1,5 @@
-// The program's own windows: the loader through a whole start (what it shows while
-// waiting, loading and counting down, its messages, and how it closes; time is driven
-// by ticking its timers by hand), and the main menu's About box. Then the program on the
-// sample data, as a user runs it: the loader alone, "Ok", the main menu's "Pregled" and
-// "Rjecnik", then "Dijagnosticiranje", a patient, three answers and "<<Rangiraj>>", with
-// the ranking compared with what ordisan-check computes from the same files; and a
-// cancelled patient, after which no diagnosis opens.
+// The program's own windows: the loader (its timers ticked by hand), the About box, and a
+// whole run on the sample data as a user clicks it, its ranking checked by ordisan-check.
 #include "gui_support.h"
 
 #include "app/about_dlg.h"
@@ -83,8 +78,7 @@ QStringList shown(const CLoaderDlg& dialog)
                 + QString::number(dialog.GetDlgItem<QProgressBar>(IDC_PROGRESS)->value())};
 }
 
-// A loader on its own data folder and knowledge base, with timers ticked by hand.
-// A null file is not written at all.
+// A loader on its own data folder; a null file is not written at all.
 struct Start {
     TempFolder folder;
     FileAccess files{folder.path().string()};

@@ -1,8 +1,5 @@
-// The patient data dialog: the ages it takes and stores, the one message for a rejected
-// age, nothing stored on a cancellation. The diagnosis dialog: the two trees as they open
-// for each sex, answers cycled by double-click and Space on every item of a symptom,
-// double-clicks beside the items, re-ranking and the stale ranking before it, Enter in a
-// tree, a new diagnosis; the case summary's text, and the file a summary is saved to.
+// The diagnosis unit: the patient dialog's ages, the diagnosis dialog's trees, answers and
+// ranking, and the case summary with the file it is saved to.
 #include "gui_support.h"
 
 #include "diagnosis/case_summary.h"
@@ -114,15 +111,9 @@ void DiagnosisTest::ages()
     kb->patientAge = 61;
     ModalWatcher watcher;
     CPatientDlg dialog;
-    auto* age = static_cast<QLineEdit*>(nullptr);
     QStringList opened, afterRejection;
-    const auto state = [&] {
-        return QStringList{QString::number(dialog.isVisible()),
-                           QString::number(dialog.focusWidget() == age), age->selectedText(),
-                           QString::number(kb->patientAge), QString::number(kb->patientSex)};
-    };
     const int result = whileShown(dialog, kb.get(), [&] {
-        age = dialog.GetDlgItem<QLineEdit>(IDC_AGE);
+        auto* age = dialog.GetDlgItem<QLineEdit>(IDC_AGE);
         for (int id : {IDC_SEX_MALE, IDC_SEX_FEMALE})
             opened << QString::number(dialog.GetDlgItem<QRadioButton>(id)->isChecked());
         opened << age->text() << QString::number(dialog.focusWidget() == age);
@@ -140,7 +131,9 @@ void DiagnosisTest::ages()
             QTest::keyClick(age, Qt::Key(how));
         if (stored != REJECTED)
             return;
-        afterRejection = state();
+        afterRejection = {QString::number(dialog.isVisible()),
+                          QString::number(dialog.focusWidget() == age), age->selectedText(),
+                          QString::number(kb->patientAge), QString::number(kb->patientSex)};
         age->setText("52");
         click(dialog, IDOK);
     });

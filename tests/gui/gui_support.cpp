@@ -111,9 +111,8 @@ void ModalWatcher::look()
             box->reject();
         return;
     }
-    for (const QPointer<QWidget>& seen : std::as_const(seen_))
-        if (seen == modal)
-            return;
+    if (seen_.contains(modal))
+        return;
     seen_.append(modal);
     if (onDialog)
         onDialog(modal);

@@ -1,6 +1,4 @@
-// What the GUI tests share beside the suites' common support (knowledge-base builder,
-// code page 1250 text): a small clinic, dialogs run with a look at them while they are
-// up, the modal windows they open answered, and what a user sees of a tree.
+// What the GUI tests share beside the suites' common support.
 #pragma once
 
 #include "knowledge_base_builder.h"
@@ -58,7 +56,6 @@ int whileShown(Dialog& dialog, KnowledgeBase* kb, const std::function<void()>& l
 using DiagnosisLook = std::function<void(CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right)>;
 int whileDiagnosing(KnowledgeBase* kb, const DiagnosisLook& look);
 
-// The diagnosis dialog's answer and band icons.
 inline const QList<int> diagnosisIcons{IDI_PRESENT, IDI_ABSENT, IDI_UNKNOWN, IDI_BAND_HALF,
                                        IDI_BAND_ABOVE_HALF, IDI_BAND_HIGH, IDI_BAND_BELOW_HALF,
                                        IDI_BAND_LOW};

@@ -1,8 +1,5 @@
-// What every dialog shares: how its modal loop ends on Enter (a disabled default button
-// is the loader's, tested there), and its trees: what typed letters find and how the text
-// is folded for it, and → as a native tree has it. Then the two browsing views: what the
-// overview and the dictionary show of the knowledge base, with pictures and item data,
-// and the focus and placement of a view.
+// What every dialog shares (Enter in its modal loop; its trees' search and →), and what
+// the two browsing views show of the knowledge base. A disabled default is the loader's.
 #include "gui_support.h"
 
 #include "platform/dialog.h"
@@ -34,7 +31,6 @@ constexpr ControlTemplate DEFAULT_ROWS[] = {
     {ID_OTHER, PushButton, {70, 30, 50, 14}, "Drugo", TABSTOP},
 };
 constexpr DialogTemplate DEFAULT_TEMPLATE{9001, "Zadano", 200, 60, 0, DEFAULT_ROWS};
-// No default button: Enter means IDOK.
 constexpr ControlTemplate NO_DEFAULT_ROWS[] = {
     {ID_EDIT, Edit, {10, 10, 60, 14}, "", BORDER | TABSTOP}};
 constexpr DialogTemplate NO_DEFAULT_TEMPLATE{9002, "Bez zadanog", 200, 60, 0, NO_DEFAULT_ROWS};
