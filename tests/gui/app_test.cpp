@@ -272,10 +272,8 @@ void AppTest::aboutBox()
             QTest::mouseClick(menu.windowHandle(), Qt::RightButton, {}, QPoint(30, 440));
             auto* popup = menu.findChild<QMenu*>("systemMenu");
             QTRY_VERIFY(popup->isVisible());
-            QCOMPARE(popup->actions().size(), 2);
-            QVERIFY(popup->actions()[0]->isSeparator());
-            QCOMPARE(popup->actions()[1]->text(), "&About Ordisan...");
-            popup->actions()[1]->trigger();
+            QCOMPARE(popup->actions().last()->text(), "&About Ordisan...");
+            popup->actions().last()->trigger();
         }
         QVERIFY(menu.isVisible());
     });
