@@ -195,7 +195,6 @@ void DiagnosisTest::answersReachEveryItemOfTheSymptom()
         left->setFocus();
         QTest::keyClick(left, Qt::Key_Space);
         QCOMPARE(iconsOf(left, right, mucnina), QStringList({U, U, U, U}));
-        QCOMPARE(kb->symptoms[3].answer, ANSWER_UNKNOWN);
         right->setFocus();
         right->setCurrentItem(right->topLevelItem(0));
         QTest::keyClick(right, Qt::Key_Space);
@@ -290,7 +289,6 @@ void DiagnosisTest::rerankFollowsTheAnswers()
         left->topLevelItem(0)->setExpanded(true);
         QTest::mouseClick(dialog.GetDlgItem(IDC_RERANK), Qt::LeftButton);
         QCOMPARE(stale(button), notStale); // Ctrl+C on the button copies too
-        QCOMPARE(button->text(), "<<Rangiraj>>");
         // Gripa (0 + 0.5 + 1) / 3 = 50 %; Migrena (1 + 0.5 + 0.5) / 3 = 66 %.
         QCOMPARE(treeLines(left, diagnosisIcons).mid(0, 8),
                  QStringList({band("(66%) - Migrena", IDI_BAND_ABOVE_HALF), "  glavobolja =" + P,
@@ -377,8 +375,8 @@ void DiagnosisTest::savedWholeOrNotAtAll()
     QFile file(folder.filePath(name));
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
              saved ? text.toUtf8() : QByteArray());
-    QCOMPARE(error.startsWith(u8("Sažetak slučaja nije spremljen")), !saved);
-    QCOMPARE(error.contains(QDir::toNativeSeparators(folder.filePath(name))), !saved);
+    QCOMPARE(error.startsWith(u8("Sažetak slučaja nije spremljen u datoteku\n")
+                              + QDir::toNativeSeparators(folder.filePath(name))), !saved);
     QCOMPARE(folder.entryList(QDir::Files | QDir::NoDotAndDotDot).size(),
              name == QStringLiteral("sazetak.txt") ? 2 : 1);
 }
