@@ -24,9 +24,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QProcess>
-#include <QPushButton>
-
-#include <memory>
 
 using namespace ordisan;
 using namespace ordisan::test;

@@ -7,12 +7,8 @@
 #include "diagnosis/diagnosis_dlg.h"
 #include "res/resource.h"
 
-#include <QList>
 #include <QMessageBox>
-#include <QObject>
 #include <QPointer>
-#include <QString>
-#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
