@@ -21,9 +21,7 @@ namespace {
 using enum ControlKind;
 using namespace style;
 
-constexpr int ID_EDIT = 1100;
-constexpr int ID_NEXT = 1101;
-constexpr int ID_OTHER = 1102;
+constexpr int ID_EDIT = 1100, ID_NEXT = 1101, ID_OTHER = 1102;
 
 constexpr ControlTemplate DEFAULT_ROWS[] = {
     {ID_EDIT, Edit, {10, 10, 60, 14}, "", BORDER | TABSTOP},
@@ -35,18 +33,14 @@ constexpr ControlTemplate NO_DEFAULT_ROWS[] = {
     {ID_EDIT, Edit, {10, 10, 60, 14}, "", BORDER | TABSTOP}};
 constexpr DialogTemplate NO_DEFAULT_TEMPLATE{9002, "Bez zadanog", 200, 60, 0, NO_DEFAULT_ROWS};
 // Ends with the id of any command of its own.
-class CommandDialog final : public CDialog {
-public:
+struct CommandDialog final : CDialog {
     using CDialog::CDialog;
-
-protected:
     bool OnCommand(int id) override
     {
-        if (id != IDOK && id != IDCANCEL) {
-            EndDialog(id);
-            return true;
-        }
-        return CDialog::OnCommand(id);
+        if (id == IDOK || id == IDCANCEL)
+            return CDialog::OnCommand(id);
+        EndDialog(id);
+        return true;
     }
 };
 
