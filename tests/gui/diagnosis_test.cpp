@@ -334,10 +334,8 @@ void DiagnosisTest::summaryOfAKnownCase()
     const QDateTime when(QDate(2026, 12, 7), QTime(10, 5));
     const CaseSummary summary(*kb, when, open, true);
     QCOMPARE(summary.plainText(),
-             u8("Ordisan – sažetak slučaja\n"
-                "Datum i vrijeme: 07.12.2026. 10:05\n"
-                "Starost: 35\n"
-                "Spol: muški\n"
+             u8("Ordisan – sažetak slučaja\nDatum i vrijeme: 07.12.2026. 10:05\n"
+                "Starost: 35\nSpol: muški\n"
                 "Prisutni simptomi:\n  vrućica\n  kašalj\n  glavobolja\n"
                 "Odsutni simptomi:\n  mučnina\n"
                 "Napomena: odgovori su promijenjeni nakon posljednjeg "
@@ -345,8 +343,7 @@ void DiagnosisTest::summaryOfAKnownCase()
                 "Sindromi (posljednje rangiranje):\n"
                 "  (83%) - Gripa\n  (50%) - Prostatitis\n  (33%) - Migrena\n"
                 "  (0%) - Trudnoća\n  (0%) - Ženski sindrom\n"
-                "Otvoreni simptomi:\n"
-                "  (50%) - otežano mokrenje\n  (50%) - đurđica na koži\n"));
+                "Otvoreni simptomi:\n  (50%) - otežano mokrenje\n  (50%) - đurđica na koži\n"));
     QVERIFY(summary.html().contains(u8("<tr><td valign=\"top\">Prisutni simptomi</td>"
                                        "<td>vrućica<br>kašalj<br>glavobolja</td></tr>")));
 }
