@@ -167,11 +167,10 @@ void DiagnosisTest::opens()
                               band("(50%) - Prostatitis", IDI_BAND_HALF),
                               u8("  otežano mokrenje =") + U,
                               band("(0%) - Ženski sindrom", IDI_BAND_LOW)}));
-        QStringList symptoms = u8("vrućica,kašalj,glavobolja,mučnina,otežano mokrenje,"
-                                  "đurđica na koži").split(',');
-        for (QString& symptom : symptoms)
-            symptom = "(50%) - " + symptom + " =" + U;
-        QCOMPARE(treeLines(right, diagnosisIcons), symptoms);
+        QCOMPARE(treeLines(right, diagnosisIcons).join(','),
+                 u8("(50%) - vrućica =%1,(50%) - kašalj =%1,(50%) - glavobolja =%1,(50%) - "
+                    "mučnina =%1,(50%) - otežano mokrenje =%1,(50%) - đurđica na koži =%1")
+                     .arg(U));
         QCOMPARE(dialog.focusWidget(), left);
         for (int i = 0; i < left->topLevelItemCount(); ++i)
             QVERIFY(!left->topLevelItem(i)->isExpanded());
@@ -324,11 +323,7 @@ void DiagnosisTest::summaryOfAKnownCase()
         CycleAnswer(*kb, symptom);
     ComputeScoresAndWeights(*kb);
     SortSyndromes(*kb);
-    SortSymptoms(*kb);
-    std::vector<int> open; // the right tree after the ranking
-    for (int k = 0; k < kb->symptomCount; ++k)
-        if (kb->symptoms[kb->symptomOrder[k]].answer == ANSWER_UNKNOWN)
-            open.push_back(kb->symptomOrder[k]);
+    const std::vector<int> open{5, 7}; // the right tree after the ranking
     CycleAnswer(*kb, 1); // kašalj present, after the ranking
 
     const QDateTime when(QDate(2026, 12, 7), QTime(10, 5));
