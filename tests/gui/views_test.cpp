@@ -1,5 +1,5 @@
 // What every dialog shares (Enter in its modal loop; its trees' search and →), and what
-// the two browsing views show of the knowledge base. A disabled default button is tested with the loader.
+// the two browsing views show of the knowledge base. The loader tests a disabled default.
 #include "gui_support.h"
 
 #include "platform/dialog.h"
