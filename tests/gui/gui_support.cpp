@@ -1,14 +1,10 @@
 #include "gui_support.h"
 
 #include "platform/resources.h"
-#include "res/resource.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 
 namespace ordisan::test {
 
@@ -49,12 +45,6 @@ int whileDiagnosing(KnowledgeBase* kb, const DiagnosisLook& look)
         look(dialog, dialog.GetDlgItem<QTreeWidget>(IDC_SYNDROME_TREE),
              dialog.GetDlgItem<QTreeWidget>(IDC_SYMPTOM_TREE));
     });
-}
-
-QList<int> diagnosisIcons()
-{
-    return {IDI_PRESENT, IDI_ABSENT, IDI_UNKNOWN, IDI_BAND_HALF, IDI_BAND_ABOVE_HALF,
-            IDI_BAND_HIGH, IDI_BAND_BELOW_HALF, IDI_BAND_LOW};
 }
 
 int shownIcon(const QTreeWidgetItem* item, const QList<int>& among)
@@ -121,9 +111,8 @@ void ModalWatcher::look()
             box->reject();
         return;
     }
-    for (const QPointer<QWidget>& seen : std::as_const(seen_))
-        if (seen == modal)
-            return;
+    if (seen_.contains(modal))
+        return;
     seen_.append(modal);
     if (onDialog)
         onDialog(modal);

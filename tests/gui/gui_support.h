@@ -1,26 +1,20 @@
-// What the GUI tests share beside the suites' common support (knowledge-base builder,
-// code page 1250 text): a small clinic, dialogs run with a look at them while they are
-// up, the modal windows they open answered, and what a user sees of a tree.
+// What the GUI tests share beside the suites' common support.
 #pragma once
 
 #include "knowledge_base_builder.h"
 #include "test_files.h"
 
 #include "diagnosis/diagnosis_dlg.h"
+#include "res/resource.h"
 
-#include <QList>
 #include <QMessageBox>
-#include <QObject>
 #include <QPointer>
-#include <QString>
-#include <QStringList>
+#include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <functional>
 #include <memory>
-
-class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace ordisan::test {
 
@@ -58,10 +52,11 @@ int whileShown(Dialog& dialog, KnowledgeBase* kb, const std::function<void()>& l
 using DiagnosisLook = std::function<void(CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right)>;
 int whileDiagnosing(KnowledgeBase* kb, const DiagnosisLook& look);
 
-// The diagnosis dialog's answer and band icons.
-QList<int> diagnosisIcons();
+inline const QList<int> diagnosisIcons{IDI_PRESENT, IDI_ABSENT, IDI_UNKNOWN, IDI_BAND_HALF,
+                                       IDI_BAND_ABOVE_HALF, IDI_BAND_HIGH, IDI_BAND_BELOW_HALF,
+                                       IDI_BAND_LOW};
 // The icon resource an item shows, found by comparing pictures; 0 for none of `among`.
-int shownIcon(const QTreeWidgetItem* item, const QList<int>& among = diagnosisIcons());
+int shownIcon(const QTreeWidgetItem* item, const QList<int>& among = diagnosisIcons);
 // The tree as lines: each top-level text, each child's text indented by two blanks.
 // With `icons`, each line ends in " =N", N the icon it shows among them; with
 // `itemData`, in " #N", N the item's data. `topOnly` leaves the children out.
