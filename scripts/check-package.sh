@@ -14,13 +14,16 @@ deb=${1:-$(ls build/default/ordisan_*.deb | tail -1)}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 dpkg-deb -x "$deb" "$work/root"
+passed=0 # a failing check ends the script
 
 echo "== desktop-file-validate"
 desktop-file-validate "$work"/root/usr/share/applications/*.desktop
+passed=$((passed + 1))
 
 echo "== appstreamcli validate"
 appstreamcli validate --no-net --pedantic "$work"/root/usr/share/metainfo/*.metainfo.xml
 appstreamcli validate-tree --no-net "$work/root"
+passed=$((passed + 2))
 
 echo "== man"
 for page in "$work"/root/usr/share/man/man1/*.1.gz; do
@@ -30,8 +33,11 @@ for page in "$work"/root/usr/share/man/man1/*.1.gz; do
     exit 1
   fi
   echo "$(basename "$page"): renders cleanly"
+  passed=$((passed + 1))
 done
 
 echo "== lintian"
 lintian --fail-on error --display-info "$deb"
 echo "$deb: no lintian errors"
+passed=$((passed + 1))
+echo "package: $passed passed, 0 failed"
