@@ -5,8 +5,16 @@
 
 namespace ordisan {
 
-void drawFocusFrame(QPainter& painter, const QRect& rect)
+namespace {
+
+constexpr int FOCUS_INSET = 3;
+
+} // namespace
+
+void drawFocusFrame(QPainter& painter, const QRect& buttonRect)
 {
+    const QRect rect =
+        buttonRect.adjusted(FOCUS_INSET, FOCUS_INSET, -FOCUS_INSET - 1, -FOCUS_INSET - 1);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);

@@ -8,12 +8,6 @@
 
 namespace ordisan {
 
-namespace {
-
-constexpr int FOCUS_INSET = 3;
-
-} // namespace
-
 PictureButton::PictureButton(const QString& caption, QWidget* parent) : QAbstractButton(parent)
 {
     // The caption is never shown; it names the pictures.
@@ -60,7 +54,7 @@ void PictureButton::paintEvent(QPaintEvent*)
     // Without a focus picture of its own the button would look the same with the
     // focus and without it.
     if (hasFocus() && focused_.isNull())
-        drawFocusFrame(painter, rect().adjusted(FOCUS_INSET, FOCUS_INSET, -FOCUS_INSET - 1, -FOCUS_INSET - 1));
+        drawFocusFrame(painter, rect());
 }
 
 bool CBitmapButton::AutoLoad(int id, CDialog* parent)
