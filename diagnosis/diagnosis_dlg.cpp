@@ -6,6 +6,7 @@
 #include "diagnosis/item_texts.h"
 #include "diagnosis/text_file.h"
 #include "engine/ranking_engine.h"
+#include "platform/control_backing.h"
 #include "platform/data_exchange.h"
 #include "platform/tree_look.h"
 #include "res/dialog_templates.h"
@@ -135,12 +136,13 @@ void CDiagnosisDlg::prepareTrees()
     const struct {
         QTreeWidget* tree;
         int id;
-        const char* name; // the panel heading painted above it, for screen readers
+        const char* name; // the heading of its panel, and its name for screen readers
     } trees[] = {{syndromeTree, IDC_SYNDROME_TREE, "Sindromi"},
                  {symptomTree, IDC_SYMPTOM_TREE, "Simptomi"}};
     for (const auto& entry : trees) {
         if (!entry.tree)
             continue;
+        new TreePanel(entry.tree, QString::fromUtf8(entry.name) + QLatin1Char(':'));
         showSelectionAlways(entry.tree, templateStyleOf(*this, entry.id, style::SHOWSELALWAYS));
         showTextsWhole(entry.tree, ColumnWidth::SetByFitColumn);
         entry.tree->setAccessibleName(QString::fromUtf8(entry.name));
@@ -152,10 +154,14 @@ void CDiagnosisDlg::prepareTrees()
                     showCaseSummaryMenu(tree, position);
                 });
     }
-    if (PictureButton* button = overviewButton.button())
+    if (PictureButton* button = overviewButton.button()) {
         button->setAccessibleName(QStringLiteral("Pregled"));
-    if (PictureButton* button = dictionaryButton.button())
+        new PictureFrame(button);
+    }
+    if (PictureButton* button = dictionaryButton.button()) {
         button->setAccessibleName(QStringLiteral("Rječnik"));
+        new PictureFrame(button);
+    }
 }
 
 bool CDiagnosisDlg::OnCommand(int id)
