@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QTimerEvent>
 #include <QToolTip>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -163,13 +164,18 @@ void CDialog::placeWindow()
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    // Until a window is shown its frame is unknown; the owner's is the best guess.
-    QMargins frame;
-    if (owner && owner->isVisible())
-        frame = QMargins(owner->x() - owner->frameGeometry().x(),
-                         owner->y() - owner->frameGeometry().y(),
-                         owner->frameGeometry().right() - owner->geometry().right(),
-                         owner->frameGeometry().bottom() - owner->geometry().bottom());
+    // A window manager tells a window's frame only once it is shown: until then the
+    // platform's own guess or the owner's frame, whichever is larger.
+    create();
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (owner && owner->isVisible()) {
+        const QRect outer = owner->frameGeometry();
+        const QRect inner = owner->geometry();
+        frame.setLeft(std::max(frame.left(), inner.left() - outer.left()));
+        frame.setTop(std::max(frame.top(), inner.top() - outer.top()));
+        frame.setRight(std::max(frame.right(), outer.right() - inner.right()));
+        frame.setBottom(std::max(frame.bottom(), outer.bottom() - inner.bottom()));
+    }
     const QRect room = available.marginsRemoved(frame);
     if (resizable() && !room.isEmpty() && (width() > room.width() || height() > room.height())) {
         const QSize fitted = size().boundedTo(room.size());

@@ -3,9 +3,9 @@
 #include "knowledge/file_access.h"
 #include "knowledge/line_reader.h"
 #include "knowledge/load_reporter.h"
+#include "knowledge/utf8_letter.h"
 #include "tools/closest_text.h"
 #include "tools/in_quotes.h"
-#include "tools/utf8_letter.h"
 
 #include <algorithm>
 #include <cerrno>

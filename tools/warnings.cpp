@@ -3,9 +3,9 @@
 #include "knowledge/dictionary_letters.h"
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
+#include "knowledge/utf8_letter.h"
 #include "tools/replay_file_access.h"
 #include "tools/in_quotes.h"
-#include "tools/utf8_letter.h"
 
 #include <algorithm>
 #include <cstdio>
