@@ -6,6 +6,7 @@
 #include "app/diagnostic_app.h"
 #include "app/loader_dlg.h"
 #include "app/main_menu_dlg.h"
+#include "platform/control_backing.h"
 #include "platform/control_factory.h"
 #include "platform/dialog_units.h"
 #include "platform/group_frame.h"
@@ -108,12 +109,14 @@ private slots:
 void DesktopTest::dialogsGrow_data()
 {
     QTest::addColumn<int>("which");
-    QTest::addColumn<QStringList>("grown"); // each control's growth in width and height
-    QTest::newRow("overview") << int(OVERVIEW) << QStringList{"IDOK 400x0", "1010 400x300"};
-    QTest::newRow("dictionary") << int(DICTIONARY) << QStringList{"IDOK 400x0", "1010 400x300"};
+    QTest::addColumn<QStringList>("grown"); // each control's growth, and how far it moved
+    // "Izlazak" below the tree, as wide as it.
+    QTest::newRow("overview") << int(OVERVIEW) << QStringList{"IDOK 400x0 moved 0x300", "1010 400x300"};
+    QTest::newRow("dictionary") << int(DICTIONARY) << QStringList{"IDOK 400x0 moved 0x300", "1010 400x300"};
     QTest::newRow("diagnosis") << int(DIAGNOSIS)
-                               << QStringList{"1032 200x300", "1033 200x300", "1023 0x0",
-                                              "1003 0x0", "1027 0x300", "IDOK 0x0"};
+                               << QStringList{"1032 200x300", "1033 200x300 moved 200x0",
+                                              "1023 0x0 moved 400x0", "1003 0x0 moved 400x0",
+                                              "1027 0x300 moved 400x0", "IDOK 0x0 moved 400x300"};
 }
 
 // At its template's size nothing has moved; 400 x 300 px larger, the trees take the
@@ -139,20 +142,23 @@ void DesktopTest::dialogsGrow()
         for (qsizetype i = 0; i < controls.size(); ++i) {
             const QRect now = controls[i]->geometry();
             const QSize change = now.size() - before[i].size();
-            growth.append(QStringLiteral("%1 %2x%3")
-                              .arg(controls[i]->objectName())
-                              .arg(change.width())
-                              .arg(change.height()));
-            if (change.width() == 0 && now.x() != before[i].x()) // moved with the right edge
-                QCOMPARE(dialog.width() - now.right(), templateSize(dialog).width() - before[i].right());
+            const QPoint moved = now.topLeft() - before[i].topLeft();
+            growth.append(QStringLiteral("%1 %2x%3").arg(controls[i]->objectName())
+                              .arg(change.width()).arg(change.height())
+                          + (moved.isNull() ? QString()
+                                            : QStringLiteral(" moved %1x%2").arg(moved.x()).arg(moved.y())));
             for (qsizetype j = 0; j < i; ++j)
                 QVERIFY2(!now.intersects(controls[j]->geometry()),
                          qPrintable(controls[i]->objectName() + " on " + controls[j]->objectName()));
             QVERIFY(dialog.rect().contains(now));
         }
         QCOMPARE(growth, grown);
-        QCOMPARE(dialog.GetDlgItem(IDOK)->geometry().bottom(), dialog.height() - 1
-                     - (templateSize(dialog).height() - 1 - before[controls.indexOf(dialog.GetDlgItem(IDOK))].bottom()));
+        // The panels behind the diagnosis trees have followed them.
+        for (const TreePanel* panel : dialog.findChildren<TreePanel*>()) {
+            const auto* tree = dialog.GetDlgItem(panel->heading().startsWith("Sindromi")
+                                                     ? IDC_SYNDROME_TREE : IDC_SYMPTOM_TREE);
+            QVERIFY(panel->geometry().contains(tree->geometry().adjusted(-8, -30, 8, 10)));
+        }
     });
 }
 
