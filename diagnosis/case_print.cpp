@@ -24,8 +24,9 @@ bool ranked(const QStringList& values)
 QString rankingTable(const QStringList& values)
 {
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" "
-                                  "width=\"100%\"><tr><th align=\"right\">Mjesto</th>"
-                                  "<th align=\"right\">Postotak</th><th align=\"left\">Naziv</th></tr>");
+                                  "width=\"100%\"><tr><th align=\"right\" width=\"10%\">Mjesto</th>"
+                                  "<th align=\"right\" width=\"12%\">Postotak</th>"
+                                  "<th align=\"left\">Naziv</th></tr>");
     int place = 0;
     for (const QString& value : values) {
         const QRegularExpressionMatch match = RANKED.match(value);
