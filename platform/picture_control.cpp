@@ -10,24 +10,36 @@ PictureControl::PictureControl(int resource, QSize templateSize, QWidget* parent
     : QWidget(parent), resource_(resource), templateSize_(templateSize)
 {
     picture_ = loadBitmap(resource_, templateSize_);
+    settle_.setSingleShot(true);
+    settle_.setInterval(SETTLE_MS);
+    connect(&settle_, &QTimer::timeout, this, &PictureControl::render);
 }
 
-const QPixmap& PictureControl::picture()
+void PictureControl::render()
 {
-    if (picture_.deviceIndependentSize().toSize() != size() || picture_.isNull()) {
-        picture_ = size() == templateSize_ ? loadBitmap(resource_, size())
-                                           : renderBitmap(resource_, size());
-    }
-    return picture_;
+    picture_ = size() == templateSize_ ? loadBitmap(resource_, size()) : renderBitmap(resource_, size());
+    update();
+}
+
+void PictureControl::resizeEvent(QResizeEvent*)
+{
+    if (size() == templateSize_)
+        render(); // from the cache
+    else if (picture_.deviceIndependentSize().toSize() != size())
+        settle_.start();
 }
 
 void PictureControl::paintEvent(QPaintEvent*)
 {
-    const QPixmap& shown = picture();
-    if (shown.isNull())
+    if (picture_.isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, shown);
+    if (picture_.deviceIndependentSize().toSize() == size()) {
+        painter.drawPixmap(0, 0, picture_);
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), picture_);
+    }
 }
 
 } // namespace ordisan

@@ -6,14 +6,15 @@
 # save dialog in Croatian, the diagnosis filling the screen, the printed summary's first
 # page and the dictionary widened. There is no window manager, so windows show without
 # their frames, and "maximised" is a window as large as the screen.
-# Needs xvfb, xdotool, x11-utils, imagemagick and poppler-utils; builds the program if
-# needed.
+# Installs what it needs besides the build (xvfb, xdotool, x11-utils, imagemagick,
+# poppler-utils) and builds the program if needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 out=$root/${1:-docs/screenshots}
 program=$root/build/default/app/ordisan
 mkdir -p "$out"
+bash scripts/install-deps.sh x11-utils imagemagick
 if [ ! -x "$program" ]; then
   cmake --preset default
   cmake --build build/default -j2 --target ordisan

@@ -10,6 +10,7 @@
 #include "platform/control_factory.h"
 #include "platform/dialog_units.h"
 #include "platform/group_frame.h"
+#include "platform/picture_control.h"
 #include "platform/qt_translation.h"
 #include "res/dialog_templates.h"
 #include "views/dictionary_dlg.h"
@@ -153,6 +154,9 @@ void DesktopTest::dialogsGrow()
             QVERIFY(dialog.rect().contains(now));
         }
         QCOMPARE(growth, grown);
+        // The pictures are drawn anew at their new size, not stretched.
+        for (const PictureControl* picture : dialog.findChildren<PictureControl*>())
+            QTRY_COMPARE(picture->picture().deviceIndependentSize().toSize(), picture->size());
         // The panels behind the diagnosis trees have followed them.
         for (const TreePanel* panel : dialog.findChildren<TreePanel*>()) {
             const auto* tree = dialog.GetDlgItem(panel->heading().startsWith("Sindromi")
