@@ -1,5 +1,6 @@
 #include "tools/case_output.h"
 
+#include "tools/json_writer.h"
 #include "tools/text_encoding.h"
 
 namespace ordisan::tools {
@@ -47,24 +48,31 @@ std::string humanCaseReport(const std::string& fileName, const KnowledgeBase& kb
 std::string jsonCaseReport(const std::string& fileName, const KnowledgeBase& kb,
                            const std::vector<CaseResult>& results)
 {
-    std::string out = "{\"file\":" + jsonString(fileName) + ",\"cases\":[";
-    for (std::size_t c = 0; c < results.size(); ++c) {
-        const CaseResult& r = results[c];
-        out += std::string(c == 0 ? "" : ",") + "{\"line\":" + std::to_string(r.line)
-            + ",\"syndrome\":" + jsonString(nameOf(kb, r.syndrome))
-            + ",\"within\":" + std::to_string(r.within) + ",\"place\":" + std::to_string(r.place)
-            + ",\"percent\":" + std::to_string(r.percent)
-            + ",\"passed\":" + (r.passed ? "true" : "false") + ",\"first\":[";
-        for (std::size_t k = 0; k < r.first.size(); ++k)
-            out += std::string(k == 0 ? "" : ",") + "{\"syndrome\":"
-                + jsonString(nameOf(kb, r.first[k].syndrome))
-                + ",\"percent\":" + std::to_string(r.first[k].percent) + "}";
-        out += "]}";
+    JsonWriter json;
+    json.beginObject().field("file", fileName).key("cases").beginArray();
+    for (const CaseResult& r : results) {
+        json.beginObject()
+            .field("line", r.line)
+            .field("syndrome", nameOf(kb, r.syndrome))
+            .field("within", r.within)
+            .field("place", r.place)
+            .field("percent", r.percent)
+            .field("passed", r.passed)
+            .key("first")
+            .beginArray();
+        for (const RankedSyndrome& s : r.first)
+            json.beginObject()
+                .field("syndrome", nameOf(kb, s.syndrome))
+                .field("percent", s.percent)
+                .endObject();
+        json.endArray().endObject();
     }
     const int passed = passedCount(results);
-    out += "],\"passed\":" + std::to_string(passed) + ",\"failed\":"
-        + std::to_string(static_cast<int>(results.size()) - passed) + "}\n";
-    return out;
+    return json.endArray()
+        .field("passed", passed)
+        .field("failed", static_cast<int>(results.size()) - passed)
+        .endObject()
+        .finished();
 }
 
 std::string caseFileErrorLines(const std::string& fileName,
