@@ -98,6 +98,10 @@ TEST(CheckOutput, JsonAndHumanFormsGiveBothFilesTheDictionaryCutAndTheRanking)
         "  (66%) - bol \"u\"\ttrbuhu \\ jaka\n";
     EXPECT_EQ(runCheck({"--sex", "Z", "--present", "0", "--absent", "1", folder.path()}),
               (CheckResult{1, human, ""}));
+    // Texts as in podaci.cxt answer the same symptoms; blanks around them do not count.
+    EXPECT_EQ(runCheck({"--sex", "Z", "--present", "kašalj", "--absent", " povišena temperatura",
+                        folder.path()}),
+              (CheckResult{1, human, ""}));
 }
 
 // Open failures name no line; the dictionary is read only after the syndrome file. The
@@ -130,7 +134,7 @@ TEST(CheckUsage, RefusesWhatIsNoCommandLineOfIt)
     const std::string usage = " (" + std::string(USAGE) + ")\n";
     const std::vector<std::string> rows[] = {
         {"--hlep"}, {"--sex=M", "DIR"}, {"--json", "--json", "DIR"}, {"DIR", "."},
-        {"--sex", "M", "--present", "0", "--present", "1", "DIR"}, {"--sex", "m", "DIR"},
+        {"--sex", "m", "DIR"}, {"--sex", "M", "--present", "xx", "DIR"},
         {"--sex"}, {"--present", "0", "DIR"}, {"--sex", "M", "--absent"},
         {"--sex", "M", "--present", "1,,2", "DIR"}, {"--sex", "M", "--present", "-1", "DIR"},
         {"--sex", "M", "--present", " 1", "DIR"}, {"--sex", "M", "--present", "1.5", "DIR"},
@@ -141,6 +145,8 @@ TEST(CheckUsage, RefusesWhatIsNoCommandLineOfIt)
         {"--sex", "Z", "--present", "0", empty.path()},
         {"--sex", "M", "--present", "0,1", "--absent", "2,1", "DIR"},
         {"--cases", "c.cxt", "--sex", "M", "DIR"}, // each case has its own sex
+        {"--explain", "3", "DIR"}, {"--cases", "c.cxt", "--explain", "0", "DIR"},
+        {"--audit", "--sex", "M", "DIR"}, {"--to-cp1250", "a", "b", "DIR"}, {"--to-cp1250", "a"},
     };
     for (std::vector<std::string> row : rows) {
         std::replace(row.begin(), row.end(), std::string("DIR"), folder.path().string());
