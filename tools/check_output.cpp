@@ -67,6 +67,8 @@ void jsonReports(JsonWriter& json, const CheckRun& run)
                 .field("text", text(call.text))
                 .field("caption", text(call.caption))
                 .field("icon", call.icon == ICON_STOP ? "stop" : "none");
+            if (!call.note.empty())
+                json.field("note", call.note);
             break;
         case ReportCall::Kind::Progress:
             json.field("call", "showProgress").field("percent", call.values[0]);
@@ -159,7 +161,8 @@ std::string messageLine(const ReportCall& call)
     std::string line = fileNameOf(call.file);
     if (call.line > 0)
         line += ":" + std::to_string(call.line);
-    return line + ": " + text(call.caption) + ": " + text(call.text) + "\n";
+    return line + ": " + text(call.caption) + ": " + text(call.text)
+        + (call.note.empty() ? "" : " (" + call.note + ")") + "\n";
 }
 
 std::string percentItem(float value, const char* name)

@@ -51,7 +51,7 @@ TEST(CheckOutput, JsonAndHumanFormsGiveBothFilesTheDictionaryCutAndTheRanking)
         R"({"call":"showSyndromeCounts","syndromes":2,"symptoms":4,"links":5},)"
         R"({"call":"showProgress","percent":10},{"call":"showWordCount","words":5},)"
         R"({"call":"showMessage","text":"Nije očekivan tako dug izraz u liniji br.8",)"
-        R"("caption":"ERROR","icon":"none"},)"
+        R"("caption":"ERROR","icon":"none","note":"line of 501 bytes, at most 500"},)"
         R"({"call":"showProgress","percent":0},{"call":"showWordCount","words":5}],)"
         R"("syndromeFile":true,"dictionaryFile":true,)"
         R"("syndromes":["Upala pluća","Šećerna bolest"],)"
@@ -80,7 +80,8 @@ TEST(CheckOutput, JsonAndHumanFormsGiveBothFilesTheDictionaryCutAndTheRanking)
     const std::string human =
         "podaci.cxt: syndromes 2, symptoms 4, links 5\n"
         "rjecnik.cxt: words 5\n"
-        "rjecnik.cxt:8: ERROR: Nije očekivan tako dug izraz u liniji br.8\n"
+        "rjecnik.cxt:8: ERROR: Nije očekivan tako dug izraz u liniji br.8 (line of 501 bytes, "
+        "at most 500)\n"
         "rjecnik.cxt:5: slash: a '/' that starts no \"//\" comment removed text; "
         "the line reads \" biljkazačin\"\n"
         "\n"
