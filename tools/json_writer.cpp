@@ -85,6 +85,15 @@ JsonWriter& JsonWriter::value(float number)
     return *this;
 }
 
+JsonWriter& JsonWriter::value(double number)
+{
+    separate();
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, number);
+    out_.append(buffer, result.ptr);
+    return *this;
+}
+
 JsonWriter& JsonWriter::null()
 {
     separate();

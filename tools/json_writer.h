@@ -25,6 +25,8 @@ public:
     JsonWriter& value(bool flag);
     // The shortest decimal that reads back as the same 32-bit float.
     JsonWriter& value(float number);
+    // The shortest decimal that reads back as the same double.
+    JsonWriter& value(double number);
     JsonWriter& null();
 
     // key(name).value(v) in one call.
