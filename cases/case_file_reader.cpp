@@ -23,15 +23,20 @@ public:
     bool complained = false;
 };
 
-// A whole number without a sign that fits 32 bits, as the patient dialog takes an age.
+// A whole number without a sign that fits 32 bits, as the patient dialog takes an age
+// (leading zeros too).
 std::optional<std::uint32_t> ageOf(const std::string& value)
 {
-    if (value.empty() || value.size() > 10
-        || !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (value.empty())
         return std::nullopt;
-    const unsigned long long age = std::stoull(value);
-    if (age > UINT32_MAX)
-        return std::nullopt;
+    std::uint64_t age = 0;
+    for (const char c : value) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        age = age * 10 + static_cast<std::uint64_t>(c - '0');
+        if (age > UINT32_MAX)
+            return std::nullopt;
+    }
     return static_cast<std::uint32_t>(age);
 }
 

@@ -58,7 +58,7 @@ TEST(CaseFileReader, EveryFaultWithItsLineAndArguments)
 TEST(CaseFileReader, ReadsCasesAcrossLineBreaksCommentsAndBlanks)
 {
     const CaseFileText file = readCaseFile(cp1250(
-        "// Dva slučaja\r\nSLUCAJ:  Gripa  \r\nSPOL: Z\r\n\r\n  DOB:  4294967295 \r\n"
+        "// Dva slučaja\r\nSLUCAJ:  Gripa  \r\nSPOL: Z\r\n\r\n  DOB:  004294967295 \r\n"
         "DA: povišena temperatura // od jučer\nNE:\tkašalj\rMJESTO: 2\n"
         "SLUCAJ: Prehlada\nDA: kihanje\nSPOL: M"));
     ASSERT_TRUE(file.errors.empty());

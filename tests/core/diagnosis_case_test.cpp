@@ -84,6 +84,7 @@ TEST(DiagnosisCase, OpenSymptomsAndRankingAreThoseOfTheLastRanking)
     EXPECT_FALSE(diagnosis.hasAnswers());
     diagnosis.start();
     EXPECT_TRUE(diagnosis.openSymptoms().empty());
+    EXPECT_EQ(diagnosis.firstSyndrome(), -1);
 }
 
 } // namespace
