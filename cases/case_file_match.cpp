@@ -57,9 +57,7 @@ public:
 
     MatchedCaseFile finish()
     {
-        std::stable_sort(
-            result_.errors.begin(), result_.errors.end(),
-            [](const CaseFileError& a, const CaseFileError& b) { return a.line < b.line; });
+        sortByLine(result_.errors);
         return std::move(result_);
     }
 

@@ -76,6 +76,9 @@ constexpr bool isCompleteWording(std::span<const CaseFileMessageText> wording)
     return true;
 }
 
+// Stable: the faults of one line stay in the order they were found.
+void sortByLine(std::vector<CaseFileError>& errors);
+
 // The error's text with its notes, in the given wording, without its line number.
 std::string caseFileErrorText(const CaseFileError& error,
                               std::span<const CaseFileMessageText> wording);

@@ -1,5 +1,7 @@
 #include "cases/case_file_message.h"
 
+#include <algorithm>
+
 namespace ordisan {
 
 namespace {
@@ -83,6 +85,12 @@ std::string caseFileErrorText(const CaseFileError& error,
     for (const CaseFileMessage note : error.notes)
         text += "; " + substituted(wording[static_cast<std::size_t>(note)].text, error.args);
     return text;
+}
+
+void sortByLine(std::vector<CaseFileError>& errors)
+{
+    const auto byLine = [](const CaseFileError& a, const CaseFileError& b) { return a.line < b.line; };
+    std::stable_sort(errors.begin(), errors.end(), byLine);
 }
 
 std::span<const CaseFileMessageText> croatianCaseFileWording()

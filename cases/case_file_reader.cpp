@@ -45,9 +45,10 @@ public:
     void takeLine(int line, const std::string& text)
     {
         const std::size_t colon = text.find(':');
-        const std::string key = trimmedBlanks(std::string_view(text).substr(0, colon));
+        const std::string_view whole(text);
+        const std::string key = trimmedBlanks(whole.substr(0, colon));
         const std::string value =
-            colon == std::string::npos ? "" : trimmedBlanks(std::string_view(text).substr(colon + 1));
+            colon == std::string::npos ? "" : trimmedBlanks(whole.substr(colon + 1));
         if (colon == std::string::npos) {
             error(line, CaseFileMessage::NoKey, {text});
             return;
@@ -84,9 +85,7 @@ public:
         closeCase();
         if (file_.cases.empty() && file_.errors.empty())
             error(0, CaseFileMessage::NoCase);
-        std::stable_sort(
-            file_.errors.begin(), file_.errors.end(),
-            [](const CaseFileError& a, const CaseFileError& b) { return a.line < b.line; });
+        sortByLine(file_.errors);
         return std::move(file_);
     }
 

@@ -27,7 +27,7 @@ std::string writeCaseFile(const DiagnosisCase& diagnosis)
     std::string out;
     addLine(out, COMMENT);
     const int first = diagnosis.firstSyndrome();
-    addLine(out, "SLUCAJ: " + (first < 0 ? std::string() : trimmedBlanks(kb.syndromes[first].name)));
+    addLine(out, "SLUCAJ: " + (first < 0 ? "" : trimmedBlanks(kb.syndromes[first].name)));
     if (diagnosis.sex() == SEX_MALE || diagnosis.sex() == SEX_FEMALE)
         addLine(out, std::string("SPOL: ") + (diagnosis.sex() == SEX_MALE ? "M" : "Z"));
     addLine(out, "DOB: " + std::to_string(diagnosis.age()));

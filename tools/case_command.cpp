@@ -6,7 +6,6 @@
 #include "tools/check_output.h"
 #include "tools/check_run.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -63,8 +62,7 @@ int runCaseCommand(const CheckOptions& options)
     // Every fault at once, in line order: the author mends them in one go.
     std::vector<CaseFileError> errors = text.errors;
     errors.insert(errors.end(), cases.errors.begin(), cases.errors.end());
-    std::stable_sort(errors.begin(), errors.end(),
-                     [](const CaseFileError& a, const CaseFileError& b) { return a.line < b.line; });
+    sortByLine(errors);
     if (!errors.empty())
         return toStderr(caseFileErrorLines(options.casesFile, errors));
 

@@ -99,8 +99,9 @@ std::unique_ptr<KnowledgeBase> clinic()
     const int flu = b.syndrome("Gripa");
     const int cold = b.syndrome("Prehlada ");
     const int torsion = b.syndrome("Torzija testisa");
-    for (const auto& [i, j] : {std::pair{flu, temperature}, {flu, cough}, {flu, pain}, {cold, sneezing},
-                               {cold, cough}, {cold, painFemale}, {torsion, testis}, {torsion, nausea}})
+    for (const auto& [i, j] : {std::pair{flu, temperature}, {flu, cough}, {flu, pain},
+                               {cold, sneezing}, {cold, cough}, {cold, painFemale},
+                               {torsion, testis}, {torsion, nausea}})
         b.link(i, j);
     return b.take();
 }
@@ -117,10 +118,11 @@ TEST(CaseFileMatch, ListsWhatTheKnowledgeBaseLacksAndKeepsTheRest)
         {gripa + "DA: Kasalj\n",
          {3, M::UnknownSymptom, {"Kasalj", cp1250("kašalj")}, {M::ClosestIs}}},
         {gripa + "DA: ka\xC5\xA1" "alj\n", // "š" in UTF-8
-         {3, M::UnknownSymptom, {"ka\xC5\xA1" "alj", cp1250("kašalj")}, {M::ClosestIs, M::SavedAsUtf8}}},
+         {3, M::UnknownSymptom, {"ka\xC5\xA1" "alj", cp1250("kašalj")},
+          {M::ClosestIs, M::SavedAsUtf8}}},
         {"SLUCAJ: Prehlada\nSPOL: Z\nDA: kihanje\nNE: " + cp1250("mučnina") + "\n",
          {4, M::MaleSymptomInFemaleCase, {cp1250("mučnina")}}},
-        {gripa + "DA: kihanje\nDA: bolan testis\n" + "SLUCAJ: Prehlada\nSPOL: Z\nNE: bolan testis\n",
+        {gripa + "DA: kihanje\nDA: bolan testis\nSLUCAJ: Prehlada\nSPOL: Z\nNE: bolan testis\n",
          {7, M::MaleSymptomInFemaleCase, {"bolan testis"}}},
         {gripa + "MJESTO: 0\n", {3, M::BadWithin, {"3", "0"}}},
         {gripa + "MJESTO: 4\n", {3, M::BadWithin, {"3", "4"}}},
@@ -129,7 +131,8 @@ TEST(CaseFileMatch, ListsWhatTheKnowledgeBaseLacksAndKeepsTheRest)
     for (const auto& row : rows) {
         const CaseFileText text = readCaseFile(row.file);
         ASSERT_TRUE(text.errors.empty()) << row.file;
-        EXPECT_EQ(matchCaseFile(text, *kb).errors, std::vector<CaseFileError>{row.error}) << row.file;
+        EXPECT_EQ(matchCaseFile(text, *kb).errors, std::vector<CaseFileError>{row.error})
+            << row.file;
     }
 
     // Opened partly: the known texts answered, a text for several symptoms answering
@@ -151,7 +154,8 @@ TEST(CaseFileMatch, ListsWhatTheKnowledgeBaseLacksAndKeepsTheRest)
 
     const auto empty = std::make_unique<KnowledgeBase>();
     EXPECT_EQ(matchCaseFile(readCaseFile(gripa), *empty).errors,
-              (std::vector<CaseFileError>{{1, M::UnknownSyndrome, {"Gripa", ""}, {M::NoneLoaded}}}));
+              std::vector<CaseFileError>{
+                  CaseFileError(1, M::UnknownSyndrome, {"Gripa", ""}, {M::NoneLoaded})});
 }
 
 TEST(CaseFileMessages, TheProgramSaysThemInCroatianWithTheirArguments)
@@ -162,7 +166,7 @@ TEST(CaseFileMessages, TheProgramSaysThemInCroatianWithTheirArguments)
               cp1250("baza znanja nema simptom \"ka") + "\xC5\xA1" "alj"
                   + cp1250("\"; najsličniji je \"kašalj\"; datoteka je vjerojatno spremljena "
                            "kao UTF-8, a ne u kodnoj stranici 1250"));
-    EXPECT_EQ(caseFileErrorText({5, M::PresentAndAbsent, {"x", "3"}, {}}, croatianCaseFileWording()),
+    EXPECT_EQ(caseFileErrorText({5, M::PresentAndAbsent, {"x", "3"}}, croatianCaseFileWording()),
               "simptom \"x\" je i prisutan i odsutan (redak 3)");
 }
 

@@ -70,8 +70,8 @@ TEST(DiagnosisCase, OpenSymptomsAndRankingAreThoseOfTheLastRanking)
     EXPECT_TRUE(diagnosis.hasAnswers());
     diagnosis.rank();
     // A scores 2/3, B 1/2 (symptom 3 does not count for a man).
-    EXPECT_EQ(std::vector<int>(diagnosis.syndromeRanking().begin(), diagnosis.syndromeRanking().end()),
-              (std::vector<int>{0, 1}));
+    const auto ranking = diagnosis.syndromeRanking();
+    EXPECT_EQ(std::vector<int>(ranking.begin(), ranking.end()), (std::vector<int>{0, 1}));
     EXPECT_EQ(diagnosis.firstSyndrome(), 0);
     EXPECT_EQ(diagnosis.openSymptoms(), (std::vector<int>{1, 2}));
 

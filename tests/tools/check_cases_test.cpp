@@ -80,7 +80,8 @@ TEST_F(CheckCases, AnUnusableCaseFileExitsTwoWithEveryFaultAndItsLine)
               (CheckResult{2, "",
                            file() + R"(:3: no syndrome "Grippa"; the closest is "Gripa")" "\n"
                                + file() + R"(:4: SPOL must be M or Z, not "m")" "\n"
-                               + file() + R"(:5: DOB must be a whole number without a sign, not "-5")" "\n"
+                               + file()
+                               + R"(:5: DOB must be a whole number without a sign, not "-5")" "\n"
                                + file() + ":7: MJESTO must be a whole number from 1 to the 3 "
                                           "syndromes loaded, not \"4\"\n"
                                + file() + R"(:8: no "KEY:" in "kašalj"; the keys are SLUCAJ, )"
