@@ -89,7 +89,9 @@ std::string caseFileErrorText(const CaseFileError& error,
 
 void sortByLine(std::vector<CaseFileError>& errors)
 {
-    const auto byLine = [](const CaseFileError& a, const CaseFileError& b) { return a.line < b.line; };
+    const auto byLine = [](const CaseFileError& a, const CaseFileError& b) {
+        return a.line < b.line;
+    };
     std::stable_sort(errors.begin(), errors.end(), byLine);
 }
 
