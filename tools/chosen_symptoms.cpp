@@ -1,6 +1,6 @@
 #include "tools/chosen_symptoms.h"
 
-#include "tools/closest_text.h"
+#include "cases/closest_text.h"
 #include "tools/code_page_1250.h"
 #include "tools/in_quotes.h"
 #include "tools/text_encoding.h"
