@@ -43,10 +43,9 @@ int main(int argc, char** argv)
     case Action::Convert:
         return runConvertCommand(options.convertFrom, options.convertTo);
     case Action::Cases:
-        return runCaseCommand(options);
     case Action::Explain:
     case Action::Audit:
-        return usageError("--explain and --audit are not ready in this build");
+        return runCaseCommand(options);
     case Action::Report:
     case Action::Diagnosis:
         break;
