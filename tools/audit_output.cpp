@@ -47,7 +47,8 @@ void humanPairs(std::string& out, const KnowledgeBase& kb,
         out += "  none\n";
     for (const KnowledgeAudit::Pair& p : pairs)
         out += std::string("  ") + forSex(p.sex) + ": " + nameOf(kb, p.a) + " / " + nameOf(kb, p.b)
-            + " (" + std::to_string(p.shared) + " findings shared)\n";
+            + " (" + std::to_string(p.shared) + (p.shared == 1 ? " finding" : " findings")
+            + " shared)\n";
 }
 
 void jsonPairs(JsonWriter& json, const KnowledgeBase& kb, const char* name,
