@@ -24,9 +24,13 @@ std::vector<CaseResult> runCases(KnowledgeBase& kb, const std::vector<CaseEntry>
                 continue;
             result.place += kb.syndromes[i].score >= score ? 1 : 0;
             result.tiedWith += kb.syndromes[i].score == score ? 1 : 0;
-            if (result.bestOther.syndrome < 0
-                || kb.syndromes[i].score > kb.syndromes[result.bestOther.syndrome].score)
+        }
+        // The best other as the screen lists it: of equals, the one shown first.
+        for (const int i : diagnosis.syndromeRanking()) {
+            if (i != c.syndrome) {
                 result.bestOther = {i, PercentOf(kb.syndromes[i].score)};
+                break;
+            }
         }
         if (result.bestOther.syndrome >= 0)
             result.margin = static_cast<double>(score) * 100.0

@@ -146,10 +146,13 @@ KnowledgeAudit auditKnowledgeBase(DiagnosisCase& diagnosis, const std::vector<Ca
             enterCase(diagnosis, e);
             std::vector<float> scores;
             KnowledgeAudit::Margin margin{e.line, e.syndrome, -1, 0};
-            for (int i = 0; i < kb.syndromeCount; ++i) {
+            for (int i = 0; i < kb.syndromeCount; ++i)
                 scores.push_back(kb.syndromes[i].score);
-                if (i != e.syndrome && (margin.best < 0 || kb.syndromes[i].score > kb.syndromes[margin.best].score))
+            for (const int i : diagnosis.syndromeRanking()) {
+                if (i != e.syndrome) {
                     margin.best = i;
+                    break;
+                }
             }
             if (margin.best >= 0)
                 margin.points = static_cast<double>(kb.syndromes[e.syndrome].score) * 100.0
