@@ -33,7 +33,7 @@ inline constexpr const char* USAGE =
     " | ordisan-check --to-cp1250 IN OUT | ordisan-check --help | --version";
 
 // Fills `options`, or returns the one-line reason why the command line is not one.
-// Symptoms are matched later; see symptomsOf. --help and --version win over
+// Symptom values are matched later; see chooseSymptoms. --help and --version win over
 // everything after them.
 std::optional<std::string> parseOptions(const std::vector<std::string>& arguments,
                                         CheckOptions& options);
