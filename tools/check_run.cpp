@@ -4,6 +4,7 @@
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
 #include "tools/capturing_file_access.h"
+#include "tools/long_lines.h"
 
 namespace ordisan::tools {
 
@@ -12,6 +13,47 @@ namespace {
 LoadExtent extentOf(const BytesRead& read, int stopLine)
 {
     return LoadExtent{read.opened, read.bytes, read.readFailed, stopLine};
+}
+
+bool refusesForLength(const ReportCall& call)
+{
+    if (call.kind != ReportCall::Kind::Message || !call.message)
+        return false;
+    switch (*call.message) {
+    case Message::SyndromeNameTooLong:
+    case Message::SymptomTextTooLong:
+    case Message::TermTooLong:
+    case Message::ExplanationTooLong:
+    case Message::ExpressionTooLong:
+    case Message::LineTooLongForBuffer:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The over-long line that stopped the load gets its length in its message; every one
+// after it, which the load never reached, becomes a warning.
+void reportLongLines(CheckRun& run, DataFile file, const BytesRead& read, int stopLine)
+{
+    if (!read.opened)
+        return;
+    for (const LongLine& line : longLinesOf(file, read.bytes + read.rest)) {
+        bool refused = false;
+        for (ReportCall& call : run.reports) {
+            if (call.file == file && call.line == line.line && refusesForLength(call)) {
+                call.note = describe(line);
+                refused = true;
+            }
+        }
+        if (!refused)
+            run.warnings.push_back(
+                {WarningKind::TooLong, file, line.line,
+                 describe(line) + (stopLine > 0 && line.line > stopLine
+                                       ? "; the load stopped on line " + std::to_string(stopLine)
+                                           + " before it"
+                                       : "")});
+    }
 }
 
 } // namespace
@@ -44,6 +86,10 @@ CheckRun loadAndCheck(const std::string& folder)
             kb, extentOf(files.bytesRead(DICTIONARY_FILE_NAME), dictionaryStop));
         run.warnings.insert(run.warnings.end(), more.begin(), more.end());
     }
+    reportLongLines(run, DataFile::Syndromes, files.bytesRead(SYNDROME_FILE_NAME), syndromeStop);
+    if (run.dictionaryFile)
+        reportLongLines(run, DataFile::Dictionary, files.bytesRead(DICTIONARY_FILE_NAME),
+                        dictionaryStop);
     sortWarnings(run.warnings);
     return run;
 }

@@ -43,30 +43,56 @@ TEST_F(CheckCases, PassingAndFailingFilesExitZeroAndOneAndTiesCountAgainst)
                   "\nDOB: 40\nDA: bolovi u mišićima\nNE: kašalj\nSLUCAJ: Prehlada\n"
                   "SPOL: Z\nMJESTO: 2\nDA: kihanje\n"),
               (CheckResult{0,
-                           file() + ":2: Gripa: passed, place 1, 66%\n" + file()
-                               + ":9: Prehlada: passed, place 1 (within 2), 75%\n"
-                                 "2 cases: 2 passed, 0 failed\n",
+                           file() + ":2: Gripa: passed, place 1, 66%; best other Torzija testisa "
+                                    "50%, margin 16.7 points\n"
+                               + file() + ":9: Prehlada: passed, place 1 (within 2), 75%; best "
+                                          "other Gripa 50%, margin 25.0 points\n"
+                                          "2 cases: 2 passed, 0 failed\n",
                            ""}));
     // With no answers all three tie: Gripa stays first in the sort, yet two others
-    // score as much, so it is third.
+    // score as much, so it shares the first three places.
     EXPECT_EQ(run("SLUCAJ: Prehlada\nSPOL: Z\nDA: povišena temperatura\nNE: kihanje\n"
                   "SLUCAJ: Gripa\nSPOL: M\nMJESTO: 2\nSLUCAJ: Gripa\nSPOL: M\nMJESTO: 3\n"),
               (CheckResult{1,
                            file() + ":1: Prehlada: FAILED, place 2, 25%; first: Gripa 66%, "
                                     "Prehlada 25%, Torzija testisa 0%\n"
-                               + file() + ":5: Gripa: FAILED, place 3 (within 2), 50%; first: "
-                                          "Gripa 50%, Prehlada 50%, Torzija testisa 50%\n"
-                               + file() + ":8: Gripa: passed, place 3 (within 3), 50%\n"
+                                    "  Gripa 66% leads by 41.7 points:\n"
+                                    "    for Gripa, not for Prehlada: povišena temperatura +16.7\n"
+                                    "    Prehlada's findings answered absent: kihanje -25.0\n"
+                                    "    size: Prehlada 2 findings for a woman (an answer moves "
+                                    "it 25.0 points), Gripa 3 (16.7)\n"
+                               + file() + ":5: Gripa: FAILED, tied with 2 others at 50% (places 1 "
+                                          "to 3, within 2); first: Gripa 50%, Prehlada 50%, "
+                                          "Torzija testisa 50%\n"
+                                          "  Prehlada 50% ties with it:\n"
+                                          "    size: Gripa 3 findings for a man (an answer moves "
+                                          "it 16.7 points), Prehlada 2 (25.0)\n"
+                                          "  Torzija testisa 50% ties with it:\n"
+                                          "    size: Gripa 3 findings for a man (an answer moves "
+                                          "it 16.7 points), Torzija testisa 2 (25.0)\n"
+                               + file() + ":8: Gripa: passed, tied with 2 others at 50% (places 1 "
+                                          "to 3, within 3); best other Prehlada 50%, margin 0.0 "
+                                          "points\n"
                                           "3 cases: 1 passed, 2 failed\n",
                            ""}));
     EXPECT_EQ(run("SLUCAJ: Prehlada\nSPOL: M\nNE: kašalj\n", true),
               (CheckResult{1,
                            R"({"file":")" + file()
                                + R"(","cases":[{"line":1,"syndrome":"Prehlada","within":1,)"
-                                 R"("place":3,"percent":25,"passed":false,"first":[)"
+                                 R"("place":3,"tiedWith":0,"percent":25,"passed":false,"first":[)"
                                  R"({"syndrome":"Torzija testisa","percent":50},)"
                                  R"({"syndrome":"Gripa","percent":33},)"
-                                 R"({"syndrome":"Prehlada","percent":25}]}],"passed":0,"failed":1})"
+                                 R"({"syndrome":"Prehlada","percent":25}],)"
+                                 R"("bestOther":{"syndrome":"Torzija testisa","percent":50},)"
+                                 R"("margin":-25,"explanation":[{"syndrome":"Torzija testisa",)"
+                                 R"("percent":50,"lead":25,"rivalOnly":[],"expectedAbsent":[)"
+                                 R"({"symptom":"kašalj","answer":"absent","rivalPoints":0,)"
+                                 R"("expectedPoints":-25}],"expectedPresent":[],"bothPresent":[],)"
+                                 R"("rivalSize":2,"expectedSize":2},{"syndrome":"Gripa",)"
+                                 R"("percent":33,"lead":8.3,"rivalOnly":[],"expectedAbsent":[)"
+                                 R"({"symptom":"kašalj","answer":"absent","rivalPoints":-16.7,)"
+                                 R"("expectedPoints":-25}],"expectedPresent":[],"bothPresent":[],)"
+                                 R"("rivalSize":3,"expectedSize":2}]}],"passed":0,"failed":1})"
                                  "\n",
                            ""}));
 }
