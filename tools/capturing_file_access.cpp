@@ -17,7 +17,8 @@ std::FILE* CapturingFileAccess::open(const char* name)
     if (stream != nullptr) {
         openNames_[stream] = name;
         BytesRead& record = read_[name];
-        record = BytesRead{true, {}, false};
+        record = BytesRead{};
+        record.opened = true;
         // Room for the whole file at once: no doubling on the way to a large one.
         struct stat status {};
         if (::fstat(::fileno(stream), &status) == 0 && status.st_size > 0)
@@ -28,7 +29,15 @@ std::FILE* CapturingFileAccess::open(const char* name)
 
 void CapturingFileAccess::close(std::FILE* stream)
 {
-    openNames_.erase(stream);
+    const auto name = openNames_.find(stream);
+    if (name != openNames_.end()) {
+        BytesRead& record = read_[name->second];
+        char buffer[4096];
+        std::size_t got = 0;
+        while (!record.readFailed && (got = FileAccess::read(buffer, sizeof buffer, stream)) > 0)
+            record.rest.append(buffer, got);
+        openNames_.erase(name);
+    }
     FileAccess::close(stream);
 }
 

@@ -13,6 +13,9 @@ struct BytesRead {
     bool opened = false;
     std::string bytes;
     bool readFailed = false;
+    // What the loader left unread when it closed the file (a load that stopped early):
+    // the tool looks past the stop for further over-long lines.
+    std::string rest;
 };
 
 // Real files in one folder, as the program reads them, keeping a copy of every byte

@@ -1,18 +1,18 @@
 #include "tools/case_run.h"
 
 #include "engine/ranking_engine.h"
-#include "tools/check_run.h"
 
 #include <algorithm>
 
 namespace ordisan::tools {
 
-std::vector<CaseResult> runCases(KnowledgeBase& kb, const std::vector<RegressionCase>& cases)
+std::vector<CaseResult> runCases(KnowledgeBase& kb, const std::vector<CaseEntry>& cases)
 {
-    constexpr int FIRST_SHOWN = 3;
+    constexpr std::size_t FIRST_SHOWN = 3;
+    DiagnosisCase diagnosis(kb);
     std::vector<CaseResult> results;
-    for (const RegressionCase& c : cases) {
-        rankDiagnosis(kb, c.sex, c.present, c.absent);
+    for (const CaseEntry& c : cases) {
+        enterCase(diagnosis, c);
         CaseResult result;
         result.line = c.line;
         result.syndrome = c.syndrome;
@@ -20,15 +20,28 @@ std::vector<CaseResult> runCases(KnowledgeBase& kb, const std::vector<Regression
         const float score = kb.syndromes[c.syndrome].score;
         result.place = 1;
         for (int i = 0; i < kb.syndromeCount; ++i) {
-            if (i != c.syndrome && kb.syndromes[i].score >= score)
-                ++result.place;
+            if (i == c.syndrome)
+                continue;
+            result.place += kb.syndromes[i].score >= score ? 1 : 0;
+            result.tiedWith += kb.syndromes[i].score == score ? 1 : 0;
         }
+        // The best other as the screen lists it: of equals, the one shown first.
+        for (const int i : diagnosis.syndromeRanking()) {
+            if (i != c.syndrome) {
+                result.bestOther = {i, PercentOf(kb.syndromes[i].score)};
+                break;
+            }
+        }
+        if (result.bestOther.syndrome >= 0)
+            result.margin = static_cast<double>(score) * 100.0
+                - static_cast<double>(kb.syndromes[result.bestOther.syndrome].score) * 100.0;
         result.percent = PercentOf(score);
         result.passed = result.place <= c.within;
-        for (int k = 0; k < std::min(FIRST_SHOWN, kb.syndromeCount); ++k) {
-            const int i = kb.syndromeOrder[k];
-            result.first.push_back({i, PercentOf(kb.syndromes[i].score)});
-        }
+        const auto ranking = diagnosis.syndromeRanking();
+        for (std::size_t k = 0; k < std::min(FIRST_SHOWN, ranking.size()); ++k)
+            result.first.push_back({ranking[k], PercentOf(kb.syndromes[ranking[k]].score)});
+        if (!result.passed)
+            result.explanation = explainCase(diagnosis, c, false);
         results.push_back(std::move(result));
     }
     return results;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "cases/case_file_match.h"
 #include "knowledge/knowledge_base.h"
-#include "tools/case_file.h"
+#include "tools/case_explanation.h"
 
 #include <vector>
 
@@ -19,14 +20,20 @@ struct CaseResult {
     // 1 + every other syndrome that scored at least as high: a tie counts against the
     // case wherever the sort put it.
     int place = 0;
+    int tiedWith = 0; // other syndromes with the very same score
     int percent = 0;
+    // The best other syndrome, and the case's score minus its score, in points.
+    RankedSyndrome bestOther;
+    double margin = 0;
     bool passed = false;
     // The first three of this case's ranking, as the screen lists them.
     std::vector<RankedSyndrome> first;
+    // Of a failed case: what put each syndrome above (or level with) the expected one.
+    std::vector<RivalExplanation> explanation;
 };
 
-// Runs each case as the diagnosis screen would: answers reset, the sex set, the
-// answers given, one re-rank. Leaves `kb` ranked for the last case.
-std::vector<CaseResult> runCases(KnowledgeBase& kb, const std::vector<RegressionCase>& cases);
+// Enters each case as a doctor would (see enterCase) and ranks it. Every case must
+// name a syndrome of `kb`. Leaves `kb` ranked for the last case.
+std::vector<CaseResult> runCases(KnowledgeBase& kb, const std::vector<CaseEntry>& cases);
 
 } // namespace ordisan::tools

@@ -8,30 +8,40 @@
 
 namespace ordisan::tools {
 
-// The command line: ordisan-check [--json] [--sex M|Z] [--present I,J,...]
-// [--absent I,J,...] [DIR], or with --cases FILE in place of the diagnosis options.
+// The command line. Each action has its own option; the report is what is left.
 struct CheckOptions {
-    enum class Action { Check, Help, Version };
-    Action action = Action::Check;
+    enum class Action { Report, Diagnosis, Cases, Explain, Audit, Convert, Help, Version };
+    Action action = Action::Report;
     bool json = false;
     std::optional<SexCode> sex;
-    std::vector<int> present;
-    std::vector<int> absent;
-    std::string casesFile; // empty: no case file to run
+    // Each value of --present or --absent as given: a list of symptom indexes ("3,17")
+    // or one symptom text, in UTF-8 as the terminal gives it.
+    std::vector<std::string> present;
+    std::vector<std::string> absent;
+    std::string casesFile;  // --cases, also with --explain and --audit
+    int explainLine = 0;    // --explain: a line of the case to explain
+    std::string convertFrom; // --to-cp1250 IN OUT
+    std::string convertTo;
     std::string folder = ".";
 };
 
 inline constexpr const char* USAGE =
-    "usage: ordisan-check [--json] [--sex M|Z] [--present I,J,...] [--absent I,J,...] [DIR]"
-    " | ordisan-check [--json] --cases FILE [DIR] | ordisan-check --help | --version";
+    "usage: ordisan-check [--json] [DIR]"
+    " | ordisan-check [--json] --sex M|Z [--present S]... [--absent S]... [DIR]"
+    " | ordisan-check [--json] --cases FILE [--explain LINE] [DIR]"
+    " | ordisan-check [--json] --audit [--cases FILE] [DIR]"
+    " | ordisan-check --to-cp1250 IN OUT | ordisan-check --help | --version";
 
 // Fills `options`, or returns the one-line reason why the command line is not one.
-// Indexes are only checked to be numbers here; see checkIndexes. --help and
-// --version win over everything after them.
+// Symptom values are matched later; see chooseSymptoms. --help and --version win over
+// everything after them.
 std::optional<std::string> parseOptions(const std::vector<std::string>& arguments,
                                         CheckOptions& options);
 
-// The checks that need the loaded symptom count.
-std::optional<std::string> checkIndexes(const CheckOptions& options, int symptomCount);
+// A value of --present or --absent that is made of digits and commas; parseIndexList
+// reads it (false when an index is missing, as in "1,,2"). Numbers too big for an int
+// become INT_MAX, which no symptom count reaches.
+bool isIndexList(const std::string& value);
+bool parseIndexList(const std::string& text, std::vector<int>& indexes);
 
 } // namespace ordisan::tools

@@ -2,6 +2,7 @@
 
 #include "engine/percent_text.h"
 #include "engine/ranking_engine.h"
+#include "tools/json_writer.h"
 #include "tools/text_encoding.h"
 
 #include <string_view>
@@ -55,111 +56,104 @@ const char* answerName(AnswerCode answer)
     }
 }
 
-// Separates the elements of one JSON array or object.
-class Items {
-public:
-    explicit Items(std::string& out) : out_(out) {}
-    std::string& next()
-    {
-        if (!first_)
-            out_ += ',';
-        first_ = false;
-        return out_;
-    }
-
-private:
-    std::string& out_;
-    bool first_ = true;
-};
-
-void jsonReports(std::string& out, const CheckRun& run)
+void jsonReports(JsonWriter& json, const CheckRun& run)
 {
-    out += "\"reports\":[";
-    Items items(out);
+    json.key("reports").beginArray();
     for (const ReportCall& call : run.reports) {
-        std::string& o = items.next();
+        json.beginObject();
         switch (call.kind) {
         case ReportCall::Kind::Message:
-            o += "{\"call\":\"showMessage\",\"text\":" + jsonString(text(call.text))
-                + ",\"caption\":" + jsonString(text(call.caption)) + ",\"icon\":\""
-                + (call.icon == ICON_STOP ? "stop" : "none") + "\"}";
+            json.field("call", "showMessage")
+                .field("text", text(call.text))
+                .field("caption", text(call.caption))
+                .field("icon", call.icon == ICON_STOP ? "stop" : "none");
+            if (!call.note.empty())
+                json.field("note", call.note);
             break;
         case ReportCall::Kind::Progress:
-            o += "{\"call\":\"showProgress\",\"percent\":" + std::to_string(call.values[0]) + "}";
+            json.field("call", "showProgress").field("percent", call.values[0]);
             break;
         case ReportCall::Kind::SyndromeCounts:
-            o += "{\"call\":\"showSyndromeCounts\",\"syndromes\":" + std::to_string(call.values[0])
-                + ",\"symptoms\":" + std::to_string(call.values[1])
-                + ",\"links\":" + std::to_string(call.values[2]) + "}";
+            json.field("call", "showSyndromeCounts")
+                .field("syndromes", call.values[0])
+                .field("symptoms", call.values[1])
+                .field("links", call.values[2]);
             break;
         case ReportCall::Kind::WordCount:
-            o += "{\"call\":\"showWordCount\",\"words\":" + std::to_string(call.values[0]) + "}";
+            json.field("call", "showWordCount").field("words", call.values[0]);
             break;
         }
+        json.endObject();
     }
-    out += ']';
+    json.endArray();
 }
 
-void jsonKnowledge(std::string& out, const KnowledgeBase& kb)
+void jsonKnowledge(JsonWriter& json, const KnowledgeBase& kb)
 {
-    out += ",\"syndromes\":[";
-    Items syndromes(out);
+    json.key("syndromes").beginArray();
     for (int i = 0; i < kb.syndromeCount; ++i)
-        syndromes.next() += jsonString(text(kb.syndromes[i].name));
-    out += "],\"symptoms\":[";
-    Items symptoms(out);
+        json.value(text(kb.syndromes[i].name));
+    json.endArray().key("symptoms").beginArray();
     for (int j = 0; j < kb.symptomCount; ++j) {
         const SymptomRecord& s = kb.symptoms[j];
-        symptoms.next() += "{\"text\":" + jsonString(text(s.text)) + ",\"sex\":\""
-            + sexLetter(s.sex) + "\",\"location\":\"" + locationLetter(s.location) + "\"}";
+        json.beginObject()
+            .field("text", text(s.text))
+            .field("sex", sexLetter(s.sex))
+            .field("location", locationLetter(s.location))
+            .endObject();
     }
-    out += "],\"links\":[";
-    Items links(out);
+    json.endArray().key("links").beginArray();
     for (int l = 0; l < kb.linkCount; ++l)
-        links.next() += "[" + std::to_string(kb.links[l].symptom) + ","
-            + std::to_string(kb.links[l].syndrome) + "]";
-    out += "],\"words\":[";
-    Items words(out);
+        json.beginArray().value(kb.links[l].symptom).value(kb.links[l].syndrome).endArray();
+    json.endArray().key("words").beginArray();
     for (int w = 0; w < kb.wordCount; ++w)
-        words.next() += "{\"term\":" + jsonString(text(kb.words[w].term))
-            + ",\"explanation\":" + jsonString(text(kb.words[w].explanation)) + "}";
-    out += ']';
+        json.beginObject()
+            .field("term", text(kb.words[w].term))
+            .field("explanation", text(kb.words[w].explanation))
+            .endObject();
+    json.endArray();
 }
 
-void jsonWarnings(std::string& out, const CheckRun& run)
+void jsonWarnings(JsonWriter& json, const CheckRun& run)
 {
-    out += ",\"warnings\":[";
-    Items items(out);
+    json.key("warnings").beginArray();
     for (const Warning& w : run.warnings)
-        items.next() += std::string("{\"kind\":\"") + kindName(w.kind) + "\",\"file\":\""
-            + fileNameOf(w.file) + "\",\"line\":" + std::to_string(w.line)
-            + ",\"text\":" + jsonString(text(w.text)) + "}";
-    out += ']';
+        json.beginObject()
+            .field("kind", kindName(w.kind))
+            .field("file", fileNameOf(w.file))
+            .field("line", w.line)
+            .field("text", text(w.text))
+            .endObject();
+    json.endArray();
 }
 
-void jsonDiagnosis(std::string& out, const KnowledgeBase& kb)
+void jsonDiagnosis(JsonWriter& json, const KnowledgeBase& kb)
 {
-    out += std::string(",\"diagnosis\":{\"sex\":\"") + sexLetter(kb.patientSex)
-        + "\",\"syndromes\":[";
-    Items syndromes(out);
+    json.key("diagnosis").beginObject().field("sex", sexLetter(kb.patientSex));
+    json.key("syndromes").beginArray();
     for (int k = 0; k < kb.syndromeCount; ++k) {
         const int i = kb.syndromeOrder[k];
         const float score = kb.syndromes[i].score;
         const int percent = PercentOf(score);
-        syndromes.next() += "{\"index\":" + std::to_string(i) + ",\"score\":"
-            + shortestDecimal(score) + ",\"percent\":" + std::to_string(percent)
-            + ",\"band\":\"" + bandName(ScoreBandOf(percent)) + "\"}";
+        json.beginObject()
+            .field("index", i)
+            .field("score", score)
+            .field("percent", percent)
+            .field("band", bandName(ScoreBandOf(percent)))
+            .endObject();
     }
-    out += "],\"symptoms\":[";
-    Items symptoms(out);
+    json.endArray().key("symptoms").beginArray();
     for (int k = 0; k < kb.symptomCount; ++k) {
         const int j = kb.symptomOrder[k];
         const SymptomRecord& s = kb.symptoms[j];
-        symptoms.next() += "{\"index\":" + std::to_string(j) + ",\"weight\":"
-            + shortestDecimal(s.weight) + ",\"percent\":" + std::to_string(PercentOf(s.weight))
-            + ",\"answer\":\"" + answerName(s.answer) + "\"}";
+        json.beginObject()
+            .field("index", j)
+            .field("weight", s.weight)
+            .field("percent", PercentOf(s.weight))
+            .field("answer", answerName(s.answer))
+            .endObject();
     }
-    out += "]}";
+    json.endArray().endObject();
 }
 
 std::string messageLine(const ReportCall& call)
@@ -167,7 +161,8 @@ std::string messageLine(const ReportCall& call)
     std::string line = fileNameOf(call.file);
     if (call.line > 0)
         line += ":" + std::to_string(call.line);
-    return line + ": " + text(call.caption) + ": " + text(call.text) + "\n";
+    return line + ": " + text(call.caption) + ": " + text(call.text)
+        + (call.note.empty() ? "" : " (" + call.note + ")") + "\n";
 }
 
 std::string percentItem(float value, const char* name)
@@ -202,17 +197,19 @@ void humanDiagnosis(std::string& out, const KnowledgeBase& kb)
 
 std::string jsonReport(const CheckRun& run, const CheckOptions& options)
 {
-    std::string out = "{";
-    jsonReports(out, run);
-    out += std::string(",\"syndromeFile\":") + (run.syndromeFile ? "true" : "false");
-    out += ",\"dictionaryFile\":";
-    out += !run.dictionaryFile ? "null" : *run.dictionaryFile ? "true" : "false";
-    jsonKnowledge(out, *run.kb);
-    jsonWarnings(out, run);
+    JsonWriter json;
+    json.beginObject();
+    jsonReports(json, run);
+    json.field("syndromeFile", run.syndromeFile).key("dictionaryFile");
+    if (run.dictionaryFile)
+        json.value(*run.dictionaryFile);
+    else
+        json.null();
+    jsonKnowledge(json, *run.kb);
+    jsonWarnings(json, run);
     if (options.sex)
-        jsonDiagnosis(out, *run.kb);
-    out += "}\n";
-    return out;
+        jsonDiagnosis(json, *run.kb);
+    return json.endObject().finished();
 }
 
 std::string humanReport(const CheckRun& run, const CheckOptions& options)

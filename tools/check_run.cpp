@@ -1,9 +1,10 @@
 #include "tools/check_run.h"
 
-#include "engine/ranking_engine.h"
+#include "engine/diagnosis_case.h"
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
 #include "tools/capturing_file_access.h"
+#include "tools/long_lines.h"
 
 namespace ordisan::tools {
 
@@ -12,6 +13,47 @@ namespace {
 LoadExtent extentOf(const BytesRead& read, int stopLine)
 {
     return LoadExtent{read.opened, read.bytes, read.readFailed, stopLine};
+}
+
+bool refusesForLength(const ReportCall& call)
+{
+    if (call.kind != ReportCall::Kind::Message || !call.message)
+        return false;
+    switch (*call.message) {
+    case Message::SyndromeNameTooLong:
+    case Message::SymptomTextTooLong:
+    case Message::TermTooLong:
+    case Message::ExplanationTooLong:
+    case Message::ExpressionTooLong:
+    case Message::LineTooLongForBuffer:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The over-long line that stopped the load gets its length in its message; every one
+// after it, which the load never reached, becomes a warning.
+void reportLongLines(CheckRun& run, DataFile file, const BytesRead& read, int stopLine)
+{
+    if (!read.opened)
+        return;
+    for (const LongLine& line : longLinesOf(file, read.bytes + read.rest)) {
+        bool refused = false;
+        for (ReportCall& call : run.reports) {
+            if (call.file == file && call.line == line.line && refusesForLength(call)) {
+                call.note = describe(line);
+                refused = true;
+            }
+        }
+        if (!refused)
+            run.warnings.push_back(
+                {WarningKind::TooLong, file, line.line,
+                 describe(line) + (stopLine > 0 && line.line > stopLine
+                                       ? "; the load stopped on line " + std::to_string(stopLine)
+                                           + " before it"
+                                       : "")});
+    }
 }
 
 } // namespace
@@ -44,6 +86,10 @@ CheckRun loadAndCheck(const std::string& folder)
             kb, extentOf(files.bytesRead(DICTIONARY_FILE_NAME), dictionaryStop));
         run.warnings.insert(run.warnings.end(), more.begin(), more.end());
     }
+    reportLongLines(run, DataFile::Syndromes, files.bytesRead(SYNDROME_FILE_NAME), syndromeStop);
+    if (run.dictionaryFile)
+        reportLongLines(run, DataFile::Dictionary, files.bytesRead(DICTIONARY_FILE_NAME),
+                        dictionaryStop);
     sortWarnings(run.warnings);
     return run;
 }
@@ -60,15 +106,14 @@ int exitStatusOf(const CheckRun& run)
 void rankDiagnosis(KnowledgeBase& kb, SexCode sex, const std::vector<int>& present,
                    const std::vector<int>& absent)
 {
-    kb.patientSex = sex;
-    ResetAnswers(kb);
+    DiagnosisCase diagnosis(kb);
+    diagnosis.setSex(sex);
+    diagnosis.start();
     for (const int j : present)
-        kb.symptoms[j].answer = ANSWER_PRESENT;
+        diagnosis.setAnswer(j, ANSWER_PRESENT);
     for (const int j : absent)
-        kb.symptoms[j].answer = ANSWER_ABSENT;
-    ComputeScoresAndWeights(kb);
-    SortSyndromes(kb);
-    SortSymptoms(kb);
+        diagnosis.setAnswer(j, ANSWER_ABSENT);
+    diagnosis.rank();
 }
 
 } // namespace ordisan::tools

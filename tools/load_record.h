@@ -28,6 +28,8 @@ struct ReportCall {
     // The reader's physical line when a message was made; 0 for the messages that
     // come before any line is read (open, seek, allocation).
     int line = 0;
+    // Of a line refused for its length: how long it is, the limit and why, in English.
+    std::string note;
 };
 
 // A LoadReporter that keeps every call, in order, with the file being loaded and the

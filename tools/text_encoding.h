@@ -9,10 +9,4 @@ namespace ordisan::tools {
 // so the text reads as the program shows it.
 std::string utf8From1250(std::string_view cp1250);
 
-// The shortest decimal that reads back as the same 32-bit float.
-std::string shortestDecimal(float value);
-
-// A JSON string literal, quotes included: only '"', '\\' and U+0000–U+001F escaped.
-std::string jsonString(std::string_view utf8);
-
 } // namespace ordisan::tools

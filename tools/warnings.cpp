@@ -3,9 +3,9 @@
 #include "knowledge/dictionary_letters.h"
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
-#include "knowledge/utf8_letter.h"
 #include "tools/replay_file_access.h"
 #include "tools/in_quotes.h"
+#include "knowledge/utf8_letter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -129,7 +129,8 @@ void walkLines(DataFile file, const LoadExtent& extent, Collector& collector,
             utf8Seen = true;
             collector.add(WarningKind::Utf8, number,
                           "the bytes " + utf8 + " are a letter in UTF-8: the file seems saved "
-                              "as UTF-8, not code page 1250; the line reads " + inQuotes(text));
+                              "as UTF-8, not code page 1250 (ordisan-check --to-cp1250 IN OUT "
+                              "converts it); the line reads " + inQuotes(text));
         }
         take(ReturnedLine{text, number, number != extent.stopLine});
     }
@@ -149,6 +150,7 @@ const char* kindName(WarningKind kind)
     case WarningKind::Slash: return "slash";
     case WarningKind::NulCut: return "nul-cut";
     case WarningKind::Utf8: return "utf8";
+    case WarningKind::TooLong: return "too-long";
     }
     return "";
 }

@@ -20,6 +20,7 @@ enum class WarningKind {
     Slash,
     NulCut,
     Utf8,
+    TooLong,
 };
 
 const char* kindName(WarningKind kind);

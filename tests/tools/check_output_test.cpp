@@ -51,7 +51,7 @@ TEST(CheckOutput, JsonAndHumanFormsGiveBothFilesTheDictionaryCutAndTheRanking)
         R"({"call":"showSyndromeCounts","syndromes":2,"symptoms":4,"links":5},)"
         R"({"call":"showProgress","percent":10},{"call":"showWordCount","words":5},)"
         R"({"call":"showMessage","text":"Nije očekivan tako dug izraz u liniji br.8",)"
-        R"("caption":"ERROR","icon":"none"},)"
+        R"("caption":"ERROR","icon":"none","note":"line of 501 bytes, at most 500"},)"
         R"({"call":"showProgress","percent":0},{"call":"showWordCount","words":5}],)"
         R"("syndromeFile":true,"dictionaryFile":true,)"
         R"("syndromes":["Upala pluća","Šećerna bolest"],)"
@@ -80,7 +80,8 @@ TEST(CheckOutput, JsonAndHumanFormsGiveBothFilesTheDictionaryCutAndTheRanking)
     const std::string human =
         "podaci.cxt: syndromes 2, symptoms 4, links 5\n"
         "rjecnik.cxt: words 5\n"
-        "rjecnik.cxt:8: ERROR: Nije očekivan tako dug izraz u liniji br.8\n"
+        "rjecnik.cxt:8: ERROR: Nije očekivan tako dug izraz u liniji br.8 (line of 501 bytes, "
+        "at most 500)\n"
         "rjecnik.cxt:5: slash: a '/' that starts no \"//\" comment removed text; "
         "the line reads \" biljkazačin\"\n"
         "\n"
@@ -97,6 +98,10 @@ TEST(CheckOutput, JsonAndHumanFormsGiveBothFilesTheDictionaryCutAndTheRanking)
         "  (66%) - žeđ\n"
         "  (66%) - bol \"u\"\ttrbuhu \\ jaka\n";
     EXPECT_EQ(runCheck({"--sex", "Z", "--present", "0", "--absent", "1", folder.path()}),
+              (CheckResult{1, human, ""}));
+    // Texts as in podaci.cxt answer the same symptoms; blanks around them do not count.
+    EXPECT_EQ(runCheck({"--sex", "Z", "--present", "kašalj", "--absent", " povišena temperatura",
+                        folder.path()}),
               (CheckResult{1, human, ""}));
 }
 
@@ -130,7 +135,7 @@ TEST(CheckUsage, RefusesWhatIsNoCommandLineOfIt)
     const std::string usage = " (" + std::string(USAGE) + ")\n";
     const std::vector<std::string> rows[] = {
         {"--hlep"}, {"--sex=M", "DIR"}, {"--json", "--json", "DIR"}, {"DIR", "."},
-        {"--sex", "M", "--present", "0", "--present", "1", "DIR"}, {"--sex", "m", "DIR"},
+        {"--sex", "m", "DIR"}, {"--sex", "M", "--present", "xx", "DIR"},
         {"--sex"}, {"--present", "0", "DIR"}, {"--sex", "M", "--absent"},
         {"--sex", "M", "--present", "1,,2", "DIR"}, {"--sex", "M", "--present", "-1", "DIR"},
         {"--sex", "M", "--present", " 1", "DIR"}, {"--sex", "M", "--present", "1.5", "DIR"},
@@ -141,6 +146,8 @@ TEST(CheckUsage, RefusesWhatIsNoCommandLineOfIt)
         {"--sex", "Z", "--present", "0", empty.path()},
         {"--sex", "M", "--present", "0,1", "--absent", "2,1", "DIR"},
         {"--cases", "c.cxt", "--sex", "M", "DIR"}, // each case has its own sex
+        {"--explain", "3", "DIR"}, {"--cases", "c.cxt", "--explain", "0", "DIR"},
+        {"--audit", "--sex", "M", "DIR"}, {"--to-cp1250", "a", "b", "DIR"}, {"--to-cp1250", "a"},
     };
     for (std::vector<std::string> row : rows) {
         std::replace(row.begin(), row.end(), std::string("DIR"), folder.path().string());

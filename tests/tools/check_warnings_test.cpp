@@ -77,10 +77,49 @@ TEST(CheckUtf8Warning, NamesTheFirstLineOfEachFileWithAUtf8Letter)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "podaci.cxt: syndromes 1, symptoms 3, links 3\nrjecnik.cxt: words 1\n"
                      "podaci.cxt:3: utf8: the bytes 0xC4 0x8D are a letter in UTF-8: the file "
-                     "seems saved as UTF-8, not code page 1250; the line reads \" O-G) kaÄŤ\"\n"
+                     "seems saved as UTF-8, not code page 1250 (ordisan-check --to-cp1250 IN OUT "
+                     "converts it); the line reads \" O-G) kaÄŤ\"\n"
                      "rjecnik.cxt:2: utf8: the bytes 0xC5 0xA1 are a letter in UTF-8: the file "
-                     "seems saved as UTF-8, not code page 1250; the line reads "
-                     "\" osjet Ĺˇtipanja\"\n");
+                     "seems saved as UTF-8, not code page 1250 (ordisan-check --to-cp1250 IN OUT "
+                     "converts it); the line reads \" osjet Ĺˇtipanja\"\n");
+}
+
+// The load stops at the first over-long line, as the program's does; its message gets
+// the length and the limit, and every later over-long line is a warning.
+TEST(CheckLongLines, GiveLengthLimitAndTheUtf8ReasonForEveryOne)
+{
+    const std::string fits = "bolest " + std::string(88, 'x') + "žđ"; // 97 bytes, 99 in UTF-8
+    const std::pair<std::string, std::string> rows[] = { // dictionary, message and warnings
+        {"Bol\n " + fits + "čć\n",
+         "rjecnik.cxt:2: GREŠKA: Predugačko objašnjenje u liniji 2. (explanation of 103 bytes, at "
+         "most 99; in code page 1250 it takes 99 bytes and fits: the file seems saved as UTF-8, "
+         "where a Croatian letter takes two bytes (ordisan-check --to-cp1250 IN OUT converts it))\n"
+         "rjecnik.cxt:2: utf8: the bytes 0xC5 0xBE are a letter in UTF-8: the file seems saved as "
+         "UTF-8, not code page 1250 (ordisan-check --to-cp1250 IN OUT converts it); the line reads "
+         "\" bolest " + std::string(88, 'x') + "ĹľÄ‘ÄŤÄ‡\"\n"},
+        // Blank lines, comments and a dropped explanation are no fields; a line break of
+        // any kind ends a line; the reader's own limit counts every byte of the line.
+        {cp1250("Bol\r\n osjet\r\n   \r\n ") + std::string(120, 'y') + "\r\n\r\n"
+             + cp1250("Šok // ") + std::string(60, 'x') + "\r\n" + std::string(50, 'T')
+             + "\rKost\n " + std::string(100, 'e') + "ž\n" + std::string(501, 'Z') + "\n",
+         "rjecnik.cxt:7: GREŠKA: Predugačak pojam u liniji 7. (term of 50 bytes, at most 49)\n"
+         "rjecnik.cxt:4: dropped-explanation: no term line right before this explanation, so it "
+         "is dropped: \"" + std::string(120, 'y') + "\"\n"
+         "rjecnik.cxt:9: too-long: explanation of 102 bytes, at most 99; in code page 1250 it "
+         "takes 101 bytes, still too many: the file seems saved as UTF-8, where a Croatian letter "
+         "takes two bytes (ordisan-check --to-cp1250 IN OUT converts it); the load stopped on "
+         "line 7 before it\n"
+         "rjecnik.cxt:10: too-long: line of 501 bytes, at most 500; the load stopped on line 7 "
+         "before it\n"},
+    };
+    for (const auto& [dictionary, reported] : rows) {
+        TempFolder folder;
+        folder.write("podaci.cxt", "A\n O-G) x\n");
+        folder.write("rjecnik.cxt", dictionary);
+        const CheckResult r = runCheck({folder.path()});
+        EXPECT_EQ(r.out.substr(std::min(r.out.find('\n', r.out.find('\n') + 1) + 1, r.out.size())),
+                  reported);
+    }
 }
 
 } // namespace
