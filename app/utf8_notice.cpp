@@ -23,8 +23,9 @@ QString utf8Notice(FileAccess& files)
     }
     if (lines.isEmpty())
         return {};
-    return QStringLiteral("Podaci su, čini se, spremljeni kao UTF-8, a ne u kodnoj stranici 1250, "
-                          "pa se slova poput č, ć, đ, š i ž prikazuju pogrešno. Prvi takav redak:\n\n")
+    return QStringLiteral("Podaci su, čini se, spremljeni kao UTF-8, a ne u kodnoj stranici "
+                          "1250, pa se slova poput č, ć, đ, š i ž prikazuju pogrešno. "
+                          "Prvi takav redak:\n\n")
         + lines
         + QStringLiteral("\nSpremite datoteku u kodnoj stranici 1250 (Windows-1250) i ponovno "
                          "pokrenite Ordisan.");

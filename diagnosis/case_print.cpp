@@ -64,7 +64,8 @@ QString CasePrint::html() const
         sections += QStringLiteral("<h3>%1</h3>").arg(label)
             + (ranked(row.values) ? rankingTable(row.values) : bulletList(row.values));
     }
-    return QStringLiteral("<html><body><h2>%1</h2><table cellpadding=\"2\">%2</table>%3</body></html>")
+    return QStringLiteral(
+               "<html><body><h2>%1</h2><table cellpadding=\"2\">%2</table>%3</body></html>")
         .arg(CaseSummary::title().toHtmlEscaped(), facts, sections);
 }
 

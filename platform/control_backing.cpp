@@ -36,7 +36,8 @@ constexpr int MAT = 3;
 
 } // namespace
 
-ControlBacking::ControlBacking(QWidget* control) : QWidget(control->parentWidget()), control_(control)
+ControlBacking::ControlBacking(QWidget* control)
+    : QWidget(control->parentWidget()), control_(control)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -74,7 +75,8 @@ bool ControlBacking::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-TreePanel::TreePanel(QWidget* tree, const QString& heading) : ControlBacking(tree), heading_(heading)
+TreePanel::TreePanel(QWidget* tree, const QString& heading)
+    : ControlBacking(tree), heading_(heading)
 {
     follow();
 }

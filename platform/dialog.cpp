@@ -130,7 +130,8 @@ void CDialog::stackControls()
         if (qobject_cast<GroupFrame*>(control))
             control->lower();
     for (qsizetype i = controls_.size() - 1; i >= 0; --i)
-        if (controls_[i] && template_->controls[static_cast<std::size_t>(i)].kind == ControlKind::Picture)
+        if (controls_[i]
+            && template_->controls[static_cast<std::size_t>(i)].kind == ControlKind::Picture)
             controls_[i]->lower();
 }
 
@@ -185,8 +186,9 @@ void CDialog::placeWindow()
     const QRect area = overOwner ? owner->frameGeometry() : available;
     const QSize outer = size().grownBy(frame);
     QPoint corner = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
-    corner.setX(std::max(available.left(), std::min(corner.x(), available.right() + 1 - outer.width())));
-    corner.setY(std::max(available.top(), std::min(corner.y(), available.bottom() + 1 - outer.height())));
+    const QPoint last = available.bottomRight() + QPoint(1 - outer.width(), 1 - outer.height());
+    corner.setX(std::max(available.left(), std::min(corner.x(), last.x())));
+    corner.setY(std::max(available.top(), std::min(corner.y(), last.y())));
     move(corner);
 }
 

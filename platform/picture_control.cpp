@@ -17,7 +17,8 @@ PictureControl::PictureControl(int resource, QSize templateSize, QWidget* parent
 
 void PictureControl::render()
 {
-    picture_ = size() == templateSize_ ? loadBitmap(resource_, size()) : renderBitmap(resource_, size());
+    picture_ = size() == templateSize_ ? loadBitmap(resource_, size())
+                                       : renderBitmap(resource_, size());
     update();
 }
 

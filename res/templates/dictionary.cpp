@@ -12,9 +12,10 @@ using namespace style;
 
 constexpr ControlTemplate CONTROLS[] = {
     // id      kind           x   y    cx   cy    text       styles, -, follows right, bottom
-    {IDOK,     DefPushButton, {7, 316, 170, 14},  "Izlazak", TABSTOP, 0, {Follow::Stretches, Follow::Moves}},
-    {IDC_TREE, TreeView,      {7, 7, 170, 306},   nullptr,   BORDER | TABSTOP | HASBUTTONS | HASLINES | LINESATROOT,
-     0, {Follow::Stretches, Follow::Stretches}},
+    {IDOK,     DefPushButton, {7, 316, 170, 14},  "Izlazak", TABSTOP,
+     0, {Follow::Stretches, Follow::Moves}},
+    {IDC_TREE, TreeView,      {7, 7, 170, 306},   nullptr,
+     BORDER | TABSTOP | HASBUTTONS | HASLINES | LINESATROOT, 0, {Follow::Stretches, Follow::Stretches}},
 };
 
 } // namespace

@@ -12,7 +12,8 @@ using namespace style;
 
 constexpr ControlTemplate CONTROLS[] = {
     // id      kind           x   y    cx   cy    text       styles, -, follows right, bottom
-    {IDOK,     DefPushButton, {7, 300, 217, 14},  "Izlazak", TABSTOP, 0, {Follow::Stretches, Follow::Moves}},
+    {IDOK,     DefPushButton, {7, 300, 217, 14},  "Izlazak", TABSTOP,
+     0, {Follow::Stretches, Follow::Moves}},
     {IDC_TREE, TreeView,      {7, 7, 217, 289},   nullptr,
      BORDER | TABSTOP | HASBUTTONS | HASLINES | LINESATROOT | MODALFRAME_EX, 0,
      {Follow::Stretches, Follow::Stretches}},

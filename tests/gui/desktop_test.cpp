@@ -59,13 +59,13 @@ QSize templateSize(const CDialog& dialog)
     return dialogSizeToPixels(dialog.dialogTemplate()->cx, dialog.dialogTemplate()->cy);
 }
 
-// The controls a user works with, by id: trees and buttons.
-QList<QWidget*> workingControls(const CDialog& dialog)
+// The controls a user works with (trees and buttons), each with its template rectangle.
+QList<std::pair<QWidget*, QRect>> workingControls(const CDialog& dialog)
 {
-    QList<QWidget*> controls;
+    QList<std::pair<QWidget*, QRect>> controls;
     for (const ControlTemplate& row : dialog.dialogTemplate()->controls)
         if (row.id != IDC_STATIC)
-            controls.append(dialog.GetDlgItem(row.id));
+            controls.append({dialog.GetDlgItem(row.id), dialogRectToPixels(row.rect)});
     return controls;
 }
 
@@ -112,8 +112,9 @@ void DesktopTest::dialogsGrow_data()
     QTest::addColumn<int>("which");
     QTest::addColumn<QStringList>("grown"); // each control's growth, and how far it moved
     // "Izlazak" below the tree, as wide as it.
-    QTest::newRow("overview") << int(OVERVIEW) << QStringList{"IDOK 400x0 moved 0x300", "1010 400x300"};
-    QTest::newRow("dictionary") << int(DICTIONARY) << QStringList{"IDOK 400x0 moved 0x300", "1010 400x300"};
+    const QStringList view{"IDOK 400x0 moved 0x300", "1010 400x300"};
+    QTest::newRow("overview") << int(OVERVIEW) << view;
+    QTest::newRow("dictionary") << int(DICTIONARY) << view;
     QTest::newRow("diagnosis") << int(DIAGNOSIS)
                                << QStringList{"1032 200x300", "1033 200x300 moved 200x0",
                                               "1023 0x0 moved 400x0", "1003 0x0 moved 400x0",
@@ -129,28 +130,28 @@ void DesktopTest::dialogsGrow()
     whileOpen(which, [&](CDialog& dialog) {
         QCOMPARE(dialog.size(), templateSize(dialog));
         QCOMPARE(dialog.minimumSize(), templateSize(dialog));
-        const QList<QWidget*> controls = workingControls(dialog);
+        const auto controls = workingControls(dialog);
         QList<QRect> before;
-        for (const ControlTemplate& row : dialog.dialogTemplate()->controls) {
-            if (row.id == IDC_STATIC)
-                continue;
-            const QRect home = dialogRectToPixels(row.rect);
-            QCOMPARE(dialog.GetDlgItem(row.id)->pos(), home.topLeft());
-            before.append(dialog.GetDlgItem(row.id)->geometry());
+        for (const auto& [control, home] : controls) {
+            QCOMPARE(control->pos(), home.topLeft());
+            before.append(control->geometry());
         }
         dialog.resize(templateSize(dialog) + QSize(400, 300));
         QStringList growth;
         for (qsizetype i = 0; i < controls.size(); ++i) {
-            const QRect now = controls[i]->geometry();
+            const QWidget* control = controls[i].first;
+            const QRect now = control->geometry();
             const QSize change = now.size() - before[i].size();
             const QPoint moved = now.topLeft() - before[i].topLeft();
-            growth.append(QStringLiteral("%1 %2x%3").arg(controls[i]->objectName())
-                              .arg(change.width()).arg(change.height())
-                          + (moved.isNull() ? QString()
-                                            : QStringLiteral(" moved %1x%2").arg(moved.x()).arg(moved.y())));
+            QString line = QStringLiteral("%1 %2x%3").arg(control->objectName());
+            line = line.arg(change.width()).arg(change.height());
+            if (!moved.isNull())
+                line += QStringLiteral(" moved %1x%2").arg(moved.x()).arg(moved.y());
+            growth.append(line);
             for (qsizetype j = 0; j < i; ++j)
-                QVERIFY2(!now.intersects(controls[j]->geometry()),
-                         qPrintable(controls[i]->objectName() + " on " + controls[j]->objectName()));
+                QVERIFY2(!now.intersects(controls[j].first->geometry()),
+                         qPrintable(control->objectName() + " on "
+                                    + controls[j].first->objectName()));
             QVERIFY(dialog.rect().contains(now));
         }
         QCOMPARE(growth, grown);
