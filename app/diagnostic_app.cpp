@@ -2,6 +2,8 @@
 
 #include "app/loader_dlg.h"
 #include "app/main_menu_dlg.h"
+#include "app/utf8_notice.h"
+#include "platform/message_box.h"
 #include "platform/window_owner.h"
 
 namespace ordisan {
@@ -16,6 +18,8 @@ bool CDiagnosticApp::InitInstance()
     CMainMenuDlg mainMenu([this](KnowledgeBase* kb) {
         CLoaderDlg loader(files_);
         loader.RunModal(kb);
+        if (const QString notice = utf8Notice(files_); !notice.isEmpty())
+            messageBox(nullptr, notice, QStringLiteral("Upozorenje"), MessageIcon::Exclamation);
     });
     // From here on every dialog opened without a parent belongs to the main menu,
     // the loader included.

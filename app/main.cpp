@@ -1,4 +1,5 @@
 #include "app/diagnostic_app.h"
+#include "platform/qt_translation.h"
 
 #include <QApplication>
 
@@ -12,6 +13,8 @@ int main(int argc, char* argv[])
     QApplication qt(qtArgc, qtArgv);
     QApplication::setQuitOnLastWindowClosed(false); // the dialogs' own loops decide
     QGuiApplication::setDesktopFileName(QStringLiteral("ordisan"));
+    // Without it Qt's own texts stay in English; the program runs on.
+    ordisan::installQtTranslation();
 
     ordisan::CDiagnosticApp app;
     app.InitInstance();

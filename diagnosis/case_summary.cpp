@@ -74,6 +74,11 @@ CaseSummary::CaseSummary(const KnowledgeBase& kb, const QDateTime& when,
     addList(QStringLiteral("Otvoreni simptomi"), openSymptoms(kb, openList));
 }
 
+QString CaseSummary::title()
+{
+    return TITLE;
+}
+
 void CaseSummary::add(const QString& label, const QString& value)
 {
     rows_.append({label, {value}, false});

@@ -31,12 +31,17 @@ public:
     // The same as a two-column table, which an office program pastes as a table.
     QString html() const;
 
-private:
     struct Row {
         QString label;
         QStringList values;
         bool list = false;
     };
+    // In the order the texts show them, for a layout of its own (the printed summary).
+    const QList<Row>& rows() const { return rows_; }
+    // "Ordisan – sažetak slučaja".
+    static QString title();
+
+private:
     void add(const QString& label, const QString& value);
     void addList(const QString& label, const QStringList& values);
 

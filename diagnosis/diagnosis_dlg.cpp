@@ -1,11 +1,13 @@
 #include "diagnosis/diagnosis_dlg.h"
 
+#include "diagnosis/case_print.h"
 #include "diagnosis/case_summary.h"
 #include "diagnosis/diagnosis_item.h"
 #include "diagnosis/item_text_cache.h"
 #include "diagnosis/item_texts.h"
 #include "diagnosis/text_file.h"
 #include "engine/ranking_engine.h"
+#include "platform/control_backing.h"
 #include "platform/data_exchange.h"
 #include "platform/tree_look.h"
 #include "res/dialog_templates.h"
@@ -21,7 +23,10 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTreeWidget>
 
@@ -127,6 +132,9 @@ bool CDiagnosisDlg::OnInitDialog()
     FillSyndromeTree();
     FillSymptomTree();
     showRankingStale(false);
+    // Wherever the focus is in the dialog.
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            &CDiagnosisDlg::printCaseSummary);
     return true; // the focus goes to the first tab stop, the left tree
 }
 
@@ -135,12 +143,13 @@ void CDiagnosisDlg::prepareTrees()
     const struct {
         QTreeWidget* tree;
         int id;
-        const char* name; // the panel heading painted above it, for screen readers
+        const char* name; // the heading of its panel, and its name for screen readers
     } trees[] = {{syndromeTree, IDC_SYNDROME_TREE, "Sindromi"},
                  {symptomTree, IDC_SYMPTOM_TREE, "Simptomi"}};
     for (const auto& entry : trees) {
         if (!entry.tree)
             continue;
+        new TreePanel(entry.tree, QString::fromUtf8(entry.name) + QLatin1Char(':'));
         showSelectionAlways(entry.tree, templateStyleOf(*this, entry.id, style::SHOWSELALWAYS));
         showTextsWhole(entry.tree, ColumnWidth::SetByFitColumn);
         entry.tree->setAccessibleName(QString::fromUtf8(entry.name));
@@ -152,10 +161,14 @@ void CDiagnosisDlg::prepareTrees()
                     showCaseSummaryMenu(tree, position);
                 });
     }
-    if (PictureButton* button = overviewButton.button())
+    if (PictureButton* button = overviewButton.button()) {
         button->setAccessibleName(QStringLiteral("Pregled"));
-    if (PictureButton* button = dictionaryButton.button())
+        new PictureFrame(button);
+    }
+    if (PictureButton* button = dictionaryButton.button()) {
         button->setAccessibleName(QStringLiteral("Rječnik"));
+        new PictureFrame(button);
+    }
 }
 
 bool CDiagnosisDlg::OnCommand(int id)
@@ -240,6 +253,27 @@ void CDiagnosisDlg::saveCaseSummary()
         MessageBox(error, QStringLiteral("GREŠKA"), MessageIcon::None);
 }
 
+// On paper or into a PDF file, through the print dialog; A4 unless the user picks
+// another paper.
+void CDiagnosisDlg::printCaseSummary()
+{
+    const CaseSummary summary = caseSummary(); // the case as it was when asked for
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QDateTime::currentDateTime().toString(
+        QStringLiteral("'sazetak-slucaja-'yyyy-MM-dd-HHmm")));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Ispiši sažetak slučaja"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!CasePrint(summary).print(printer))
+        MessageBox(printer.outputFileName().isEmpty()
+                       ? QStringLiteral("Ispis sažetka slučaja nije uspio.")
+                       : QStringLiteral("Ispis sažetka slučaja u datoteku %1 nije uspio.")
+                             .arg(printer.outputFileName()),
+                   QStringLiteral("GREŠKA"), MessageIcon::None);
+}
+
 // The menu acts on the case, never on the item under it: no answer changes here.
 void CDiagnosisDlg::showCaseSummaryMenu(QTreeWidget* tree, const QPoint& position)
 {
@@ -248,11 +282,16 @@ void CDiagnosisDlg::showCaseSummaryMenu(QTreeWidget* tree, const QPoint& positio
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutVisibleInContextMenu(true);
     QAction* save = menu.addAction(QStringLiteral("Spremi sažetak slučaja..."));
+    QAction* print = menu.addAction(QStringLiteral("Ispiši sažetak slučaja..."));
+    print->setShortcut(QKeySequence::Print);
+    print->setShortcutVisibleInContextMenu(true);
     QAction* chosen = menu.exec(tree->viewport()->mapToGlobal(position));
     if (chosen == copy)
         copyCaseSummary();
     else if (chosen == save)
         saveCaseSummary();
+    else if (chosen == print)
+        printCaseSummary();
 }
 
 int CDiagnosisDlg::syndromeAnswerImage(AnswerCode answer) const

@@ -25,7 +25,7 @@ class ItemTextCache;
 // recomputed until "<<Rangiraj>>", whose button shows meanwhile that the ranking is
 // out of date. "PR" and "RJ" open the overview and the dictionary above it. Ctrl+C
 // and the trees' context menu copy or save a summary of the case. The answers stay
-// in the knowledge base when it closes.
+// in the knowledge base when it closes. Ctrl+P prints the summary (CasePrint).
 class CDiagnosisDlg final : public CDialog {
     Q_OBJECT
 public:
@@ -93,6 +93,7 @@ private:
     CaseSummary caseSummary() const;
     void copyCaseSummary();
     void saveCaseSummary();
+    void printCaseSummary();
     void showCaseSummaryMenu(QTreeWidget* tree, const QPoint& position);
 
     int addSymptomsOf(DiagnosisItem* syndrome, int i);

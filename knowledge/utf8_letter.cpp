@@ -1,6 +1,10 @@
 #include "knowledge/utf8_letter.h"
 
+#include "knowledge/line_reader.h"
+#include "knowledge/load_reporter.h"
+
 #include <cstdio>
+#include <utility>
 
 namespace ordisan {
 
@@ -16,6 +20,14 @@ bool isLetter(unsigned codePoint)
     return (codePoint >= 0xC0 && codePoint <= 0x24F) || (codePoint >= 0x370 && codePoint <= 0x4FF)
         || (codePoint >= 0x1E00 && codePoint <= 0x1EFF);
 }
+
+class QuietReporter final : public LoadReporter {
+public:
+    void showMessage(const char*, const char*, int) override {}
+    void showProgress(int) override {}
+    void showSyndromeCounts(int, int, int) override {}
+    void showWordCount(int) override {}
+};
 
 } // namespace
 
@@ -41,6 +53,22 @@ std::string utf8LetterIn(const char* text)
             bytes += hex;
         }
         return bytes;
+    }
+    return {};
+}
+
+Utf8Line firstUtf8Line(FileAccess& files, const char* name)
+{
+    LineReader reader(files);
+    QuietReporter quiet;
+    OpenedFile opened(files);
+    opened.stream = files.open(name);
+    if (opened.stream == nullptr || !reader.allocateChunk())
+        return {};
+    reader.attach(opened.stream);
+    while (reader.readLine(MAX_EXPRESSION_LENGTH, quiet)) {
+        if (std::string bytes = utf8LetterIn(reader.line()); !bytes.empty())
+            return {reader.lineNumber(), reader.line(), std::move(bytes)};
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include "platform/dialog_units.h"
 #include "platform/group_frame.h"
 #include "platform/picture_button.h"
+#include "platform/picture_control.h"
 #include "platform/push_button.h"
 #include "platform/resources.h"
 #include "platform/tree_control.h"
@@ -50,11 +51,10 @@ QWidget* makeText(const ControlTemplate& row, QWidget* dialog)
 
 QWidget* makePicture(const ControlTemplate& row, const QRect& rect, QWidget* dialog)
 {
-    auto* label = new QLabel(dialog);
     // Drawn from its SVG at the rectangle's size, so the picture fills it exactly.
-    label->setPixmap(loadBitmap(row.resource, rect.size()));
-    makeDecoration(label);
-    return label;
+    auto* picture = new PictureControl(row.resource, rect.size(), dialog);
+    makeDecoration(picture);
+    return picture;
 }
 
 QWidget* makeIcon(const ControlTemplate& row, QWidget* dialog)

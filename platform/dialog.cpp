@@ -4,6 +4,7 @@
 #include "platform/data_exchange.h"
 #include "platform/dialog_font.h"
 #include "platform/dialog_units.h"
+#include "platform/edge_follow.h"
 #include "platform/group_frame.h"
 #include "platform/window_owner.h"
 
@@ -14,9 +15,13 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTimerEvent>
 #include <QToolTip>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace ordisan {
 
@@ -51,10 +56,12 @@ bool CDialog::Create()
     ended_ = false;
 
     const bool ownWindow = (template_->styles & dialog_style::APPWINDOW) != 0;
-    // A caption with a close box, a fixed frame, no minimise or maximise box.
+    // A caption with a close box and no minimise box; a fixed frame, or a frame that
+    // can be dragged with a maximise box.
     setWindowFlags((ownWindow ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint
                    | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+                   | (resizable() ? Qt::WindowMaximizeButtonHint
+                                  : Qt::MSWindowsFixedSizeDialogHint));
     if (!parentWidget() && !ownWindow) {
         QWidget* owner = defaultOwner();
         if (owner && owner != this)
@@ -64,7 +71,14 @@ bool CDialog::Create()
     setFont(dialogFont());
     // Tooltips are windows of their own and do not inherit it.
     QToolTip::setFont(dialogFont());
-    setFixedSize(dialogSizeToPixels(template_->cx, template_->cy));
+    const QSize templateSize = dialogSizeToPixels(template_->cx, template_->cy);
+    if (resizable()) {
+        setMinimumSize(templateSize);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(templateSize);
+    } else {
+        setFixedSize(templateSize);
+    }
     buildControls();
 
     if (OnInitDialog())
@@ -108,15 +122,16 @@ void CDialog::groupRadioButtons()
     }
 }
 
-// Frames and then the background picture go to the bottom, so that they never cover
-// a control that the template lists before them.
+// Frames and then the pictures go to the bottom, so that they never cover a control
+// that the template lists before them; of the pictures, the first listed lies lowest.
 void CDialog::stackControls()
 {
     for (QWidget* control : controls_)
         if (qobject_cast<GroupFrame*>(control))
             control->lower();
-    for (qsizetype i = 0; i < controls_.size(); ++i)
-        if (template_->controls[static_cast<std::size_t>(i)].kind == ControlKind::Picture)
+    for (qsizetype i = controls_.size() - 1; i >= 0; --i)
+        if (controls_[i]
+            && template_->controls[static_cast<std::size_t>(i)].kind == ControlKind::Picture)
             controls_[i]->lower();
 }
 
@@ -133,23 +148,68 @@ void CDialog::focusFirstTabStop()
     }
 }
 
+bool CDialog::resizable() const
+{
+    return template_ && (template_->styles & dialog_style::RESIZABLE) != 0;
+}
+
 // Centred on the screen, or over the owner when there is one to see and the template
-// does not ask for the screen.
+// does not ask for the screen; never beyond the screen's free area. A resizable dialog
+// larger than that area shrinks to fit it; a fixed one keeps its title bar in reach.
 void CDialog::placeWindow()
 {
     QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     const bool overOwner = owner && owner->isVisible()
         && !(template_->styles & dialog_style::CENTER);
-    QRect area;
-    if (overOwner) {
-        area = owner->frameGeometry();
-    } else {
-        QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-        if (!screen)
-            return;
-        area = screen->availableGeometry();
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    // A window manager tells a window's frame only once it is shown: until then the
+    // platform's own guess or the owner's frame, whichever is larger.
+    create();
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (owner && owner->isVisible()) {
+        const QRect outer = owner->frameGeometry();
+        const QRect inner = owner->geometry();
+        frame.setLeft(std::max(frame.left(), inner.left() - outer.left()));
+        frame.setTop(std::max(frame.top(), inner.top() - outer.top()));
+        frame.setRight(std::max(frame.right(), outer.right() - inner.right()));
+        frame.setBottom(std::max(frame.bottom(), outer.bottom() - inner.bottom()));
     }
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    const QRect room = available.marginsRemoved(frame);
+    if (resizable() && !room.isEmpty() && (width() > room.width() || height() > room.height())) {
+        const QSize fitted = size().boundedTo(room.size());
+        setMinimumSize(minimumSize().boundedTo(fitted));
+        resize(fitted);
+    }
+    const QRect area = overOwner ? owner->frameGeometry() : available;
+    const QSize outer = size().grownBy(frame);
+    QPoint corner = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
+    const QPoint last = available.bottomRight() + QPoint(1 - outer.width(), 1 - outer.height());
+    corner.setX(std::max(available.left(), std::min(corner.x(), last.x())));
+    corner.setY(std::max(available.top(), std::min(corner.y(), last.y())));
+    move(corner);
+}
+
+// The controls follow the edges by the change against the template's size. Icons and
+// picture buttons keep the size they took for their pictures.
+void CDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (!resizable())
+        return;
+    const QSize change = size() - dialogSizeToPixels(template_->cx, template_->cy);
+    for (qsizetype i = 0; i < controls_.size(); ++i) {
+        QWidget* control = controls_[i];
+        if (!control)
+            continue;
+        const ControlTemplate& row = template_->controls[static_cast<std::size_t>(i)];
+        QRect home = dialogRectToPixels(row.rect);
+        if (row.kind == ControlKind::Icon || row.kind == ControlKind::OwnerDrawButton)
+            home.setSize(control->size());
+        control->setGeometry(followEdges(home, row.anchor, change));
+    }
 }
 
 void CDialog::EndDialog(int result)

@@ -92,6 +92,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 public slots:
     // Qt's ways of ending a dialog (close box, Esc, accept) go through the commands;
@@ -104,6 +105,7 @@ private:
     void groupRadioButtons();
     void stackControls();
     void focusFirstTabStop();
+    bool resizable() const;
     void placeWindow();
     void pressDefaultCommand();
     int defaultCommandId() const;

@@ -46,7 +46,26 @@ inline constexpr unsigned MODALFRAME_EX = 1u << 10; // sunken double frame aroun
 namespace dialog_style {
 inline constexpr unsigned CENTER = 1u << 0;    // centred on the screen, not over the owner
 inline constexpr unsigned APPWINDOW = 1u << 1; // a window of its own in the task bar
+// Can be resized and maximised: the template's size is the default and the smallest,
+// and each control follows the right and bottom edges as its anchor says.
+inline constexpr unsigned RESIZABLE = 1u << 2;
 } // namespace dialog_style
+
+// How a control follows one edge of a growing dialog (the right or the bottom), by the
+// change of the dialog's width or height against its template. At the template's size
+// nothing moves.
+enum class Follow : unsigned char {
+    Stays,      // keeps its place and size
+    Moves,      // moves with the edge, keeps its size
+    Stretches,  // keeps its place, grows with the edge
+    FirstHalf,  // keeps its place, grows by half the change: the first of two that share it
+    SecondHalf, // moves by that half and grows by the rest: the second of the two
+};
+
+struct Anchor {
+    Follow right = Follow::Stays;
+    Follow bottom = Follow::Stays;
+};
 
 struct DialogRect {
     int x;
@@ -62,6 +81,7 @@ struct ControlTemplate {
     const char* text;  // caption; for a picture or an icon, null
     unsigned styles;   // style:: bits
     int resource = 0;  // the bitmap or icon number of a picture or an icon
+    Anchor anchor = {}; // in a resizable dialog
 };
 
 struct DialogTemplate {

@@ -61,19 +61,10 @@ bool isOpaque(const QImage& image)
     return true;
 }
 
-// size empty: the size the SVG declares.
-QPixmap render(const QString& path, QSize size)
+// size empty: the size the SVG declares. Not kept: the caller decides.
+QPixmap renderUncached(const QString& path, QSize size)
 {
     const qreal ratio = devicePixelRatio();
-    const QString key = QStringLiteral("%1@%2x%3*%4")
-                            .arg(path)
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(ratio);
-    auto& cache = pictureCache().pictures;
-    if (const auto found = cache.constFind(key); found != cache.constEnd())
-        return *found;
-
     QPixmap pixmap;
     // Optional pictures (a button's focused image) are simply absent.
     QSvgRenderer renderer;
@@ -90,6 +81,20 @@ QPixmap render(const QString& path, QSize size)
         pixmap = QPixmap::fromImage(image);
         pixmap.setDevicePixelRatio(ratio);
     }
+    return pixmap;
+}
+
+QPixmap render(const QString& path, QSize size)
+{
+    const QString key = QStringLiteral("%1@%2x%3*%4")
+                            .arg(path)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(devicePixelRatio());
+    auto& cache = pictureCache().pictures;
+    if (const auto found = cache.constFind(key); found != cache.constEnd())
+        return *found;
+    const QPixmap pixmap = renderUncached(path, size);
     cache.insert(key, pixmap);
     return pixmap;
 }
@@ -125,6 +130,11 @@ QPixmap loadNamedBitmap(const QString& name)
 QPixmap loadBitmap(int number, QSize size)
 {
     return render(bitmapPath(number), size);
+}
+
+QPixmap renderBitmap(int number, QSize size)
+{
+    return renderUncached(bitmapPath(number), size);
 }
 
 QPixmap loadIconPixmap(int number, int size)

@@ -20,8 +20,12 @@ QString namedBitmapPath(const QString& name);
 // At the size the SVG declares (its width and height).
 QPixmap loadBitmap(int number);
 QPixmap loadNamedBitmap(const QString& name);
-// Stretched to the given size in device-independent pixels.
+// Stretched to the given size in device-independent pixels: kept, for the few sizes
+// the templates give.
 QPixmap loadBitmap(int number, QSize size);
+// The same, rendered anew and not kept: for a picture that follows a window's size,
+// which may take any size a user drags it to.
+QPixmap renderBitmap(int number, QSize size);
 
 // One square image of an icon; an icon may carry a version drawn for a small size
 // (:/res/icon128-16.svg), which is then used at that size.

@@ -40,6 +40,7 @@ inline constexpr int IDI_OTHER = 153;
 
 // Bitmaps; the picture buttons' images go by name (PREGLEDU, PRD …).
 inline constexpr int IDB_DIAGNOSIS = 173;
+inline constexpr int IDB_DIAGNOSIS_TITLE = 174;
 inline constexpr int IDB_TITLE = 179;
 
 // Controls.

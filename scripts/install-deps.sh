@@ -7,13 +7,15 @@ PACKAGES=(
   g++ cmake ninja-build pkgconf    # compiler and build system
   libgtest-dev                     # core, data and tool tests
   libbenchmark-dev                 # bench/
-  qt6-base-dev                     # Qt Core, Gui, Widgets, Test
+  qt6-base-dev                     # Qt Core, Gui, Widgets, PrintSupport, Test
+  qt6-translations-l10n            # Qt's own dialogs and buttons in Croatian (qtbase_hr)
   qt6-svg-dev libqt6svg6           # the pictures are SVG, rendered at their exact sizes
   qt6-qpa-plugins                  # the offscreen platform the GUI tests run on
   libgl-dev                        # Qt 6's CMake package asks for OpenGL headers
   fonts-dejavu-core                # the lettering inside the pictures
   fonts-crosextra-carlito          # the dialog font
   xvfb xdotool xclip               # the walk under a virtual X server: keys, clipboard
+  poppler-utils                    # pdftotext: the printed summary read back in a test
   "$@"                             # what the calling script needs besides
 )
 

@@ -59,12 +59,14 @@ static void mainMenu(const QString& res, const QString& file, const QString& hel
     img.save(file);
 }
 
-// The diagnosis dialog: background, white trees with a few rows, picture buttons and
-// plain stand-ins for the two push buttons.
+// The diagnosis dialog: marble and title band, white trees with a few rows, picture
+// buttons and plain stand-ins for the two push buttons. (The panels behind the trees and
+// the frames behind the buttons are drawn by the program's own widgets, not here.)
 static void diagnosis(const QString& res, const QString& file, const QString& state)
 {
     QImage img = render(res + "/bitmap173.svg", 640, 480, Qt::white);
     QPainter p(&img);
+    p.drawImage(0, 0, render(res + "/bitmap174.svg", 600, 49));
     p.setPen(QColor("#7a7a7a"));
     p.setBrush(Qt::white);
     p.drawRect(QRect(26, 80, 245, 381));

@@ -2,15 +2,19 @@
 # Takes the screenshots in docs/screenshots/ under a virtual X server (Xvfb): the loader
 # while loading and at "Gotovo...", the main menu with a button held down, the About
 # box, the overview and the dictionary, the patient data dialog, a diagnosis after a few
-# answers and a re-rank, a symptom found by typing, and the case summary's context
-# menu. There is no window manager, so windows show without their frames.
-# Needs xvfb, xdotool, x11-utils and imagemagick; builds the program if needed.
+# answers and a re-rank, a symptom found by typing, the case summary's context menu, the
+# save dialog in Croatian, the diagnosis filling the screen, the printed summary's first
+# page and the dictionary widened. There is no window manager, so windows show without
+# their frames, and "maximised" is a window as large as the screen.
+# Installs what it needs besides the build (xvfb, xdotool, x11-utils, imagemagick,
+# poppler-utils) and builds the program if needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 out=$root/${1:-docs/screenshots}
 program=$root/build/default/app/ordisan
 mkdir -p "$out"
+bash scripts/install-deps.sh x11-utils imagemagick
 if [ ! -x "$program" ]; then
   cmake --preset default
   cmake --build build/default -j2 --target ordisan
@@ -20,7 +24,7 @@ work=$(mktemp -d)
 touch "$work/started"
 app=""
 # A display number of Xvfb's own choosing, so that no other X server is disturbed.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null
@@ -32,7 +36,9 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -1 "$work/display")
 xdpyinfo >/dev/null
 
-start_in() { (cd "$1" && exec "$program") >/dev/null 2>&1 & app=$!; }
+# A home of its own: the save and print dialogs open there.
+mkdir "$work/home"
+start_in() { (cd "$1" && HOME=$work/home exec "$program") >/dev/null 2>&1 & app=$!; }
 stop_app() { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null || true; app=""; }
 fail() { echo "screenshots.sh: $*" >&2; exit 1; }
 # One window (or root) into a file. ImageMagick's import can hang on a window that has
@@ -203,6 +209,54 @@ shot root "$work/screen.png"
 convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$out/case-summary.png"
 xdotool key Escape
 sleep 0.2
+
+# 11. The save dialog, in Croatian: "Spremi sažetak slučaja..." from the context menu.
+xdotool mousemove $((X + 150)) $((Y + 380)) click 3
+sleep 0.5
+xdotool key Down Down Return
+save=$(window '^Spremi sažetak slučaja$')
+sleep 0.5
+shot "$save" "$out/file-dialog.png"
+xdotool key Escape
+sleep 0.3
+
+# 12. The diagnosis as large as the screen, the best syndrome open again.
+xdotool windowmove "$diagnosis" 0 0 windowsize "$diagnosis" 1920 1080
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$diagnosis")"
+xdotool mousemove $((X + WIDTH - 50)) $((Y + HEIGHT / 2)) click 1 # "<<Rangiraj>>", moved right
+sleep 0.5
+xdotool mousemove $((X + 100)) $((Y + 89)) click 1
+xdotool key Right
+xdotool mousemove $((X + 960)) $((Y + 30))
+sleep 0.3
+shot "$diagnosis" "$out/diagnosis-maximised.png"
+
+# 13. The summary printed to a PDF file (the print dialog offers one in the home
+# folder), its first page as a picture.
+xdotool key ctrl+p
+print=$(window '^Ispiši sažetak slučaja$')
+sleep 0.5
+xdotool key Return
+for _ in $(seq 50); do pdf=$(ls "$work"/home/*.pdf 2>/dev/null | head -1) && [ -n "$pdf" ] && break; sleep 0.2; done
+[ -n "${pdf:-}" ] || fail "the summary was not printed to a PDF file"
+sleep 0.5
+pdftoppm -png -r 60 -singlefile "$pdf" "$out/case-print"
+xdotool key Escape
+sleep 0.3
+
+# 14. The dictionary widened to 900 x 700 px, Č opened by typing "čv".
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+xdotool windowfocus "$menu"
+sleep 0.2
+xdotool mousemove $((X + 243 + 59)) $((Y + 270 + 19)) click 1
+dictionary=$(window '^Rjecnik$')
+xdotool windowsize "$dictionary" 900 700
+sleep 0.3
+xdotool key Tab
+xdotool type --delay 80 'čv'
+sleep 1.5 # the search text's tooltip goes
+shot "$dictionary" "$out/dictionary-wide.png"
 xdotool key Escape
 sleep 0.3
 
@@ -213,7 +267,7 @@ wait "$app" 2>/dev/null || true
 app=""
 # Every picture must come from this run: a step that took none is an error, not a gap.
 for name in loader-loading loader-done main-menu about overview dictionary patient diagnosis \
-    find case-summary; do
+    find case-summary file-dialog diagnosis-maximised case-print dictionary-wide; do
   [ "$out/$name.png" -nt "$work/started" ] || fail "$name.png was not taken"
 done
 ls -l "$out"

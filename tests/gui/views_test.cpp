@@ -259,7 +259,7 @@ void ViewsTest::overviewFocusAndPlace()
     KnowledgeBaseBuilder b;
     b.link(b.syndrome("Sindrom"), b.symptom("simptom"));
     QWidget owner;
-    owner.setGeometry(10, 10, 641, 479);
+    owner.setGeometry(10, 60, 641, 479);
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
     setMainWindow(&owner);
