@@ -4,9 +4,9 @@
 #include "diagnosis/diagnosis_item.h"
 #include "diagnosis/item_text_cache.h"
 #include "diagnosis/item_texts.h"
-#include "diagnosis/text_file.h"
 #include "engine/ranking_engine.h"
 #include "platform/data_exchange.h"
+#include "platform/file_writer.h"
 #include "platform/tree_look.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
@@ -235,7 +235,8 @@ void CDiagnosisDlg::saveCaseSummary()
                                      QStringLiteral("Tekstualne datoteke (*.txt);;Sve datoteke (*)"));
     if (path.isEmpty())
         return;
-    const QString error = writeTextFile(path, summary.plainText());
+    const QString error =
+        writeFileWhole(path, summary.plainText().toUtf8(), QStringLiteral("Sažetak slučaja"));
     if (!error.isEmpty())
         MessageBox(error, QStringLiteral("GREŠKA"), MessageIcon::None);
 }

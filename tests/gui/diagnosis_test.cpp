@@ -4,8 +4,8 @@
 
 #include "diagnosis/case_summary.h"
 #include "diagnosis/patient_dlg.h"
-#include "diagnosis/text_file.h"
 #include "engine/ranking_engine.h"
+#include "platform/file_writer.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -15,6 +15,11 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <csignal>
 
 using namespace ordisan;
 using namespace ordisan::test;
@@ -31,6 +36,26 @@ void click(CDialog& dialog, int id)
     QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {},
                       dialog.GetDlgItem(id)->geometry().center());
 }
+
+// While it lives, files this process writes may grow to `bytes` at most; a write beyond
+// fails with EFBIG instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = std::min(bytes, old_.rlim_max);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+};
 
 constexpr int CLICK = 0; // "Dalje >>" clicked
 constexpr int CLOSE_BOX = 1;
@@ -347,30 +372,43 @@ void DiagnosisTest::savedWholeOrNotAtAll_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("a new file") << QStringLiteral("sazetak.txt") << true;
-    QTest::newRow("over an older, longer file") << QStringLiteral("stari.txt") << true;
-    QTest::newRow("in a missing folder") << QStringLiteral("nema/sazetak.txt") << false;
-    QTest::newRow("over a folder") << QStringLiteral("mapa") << false;
+    QTest::addColumn<bool>("diskFull"); // every write fails as on a full disk
+    QTest::newRow("a new file") << QStringLiteral("sazetak.txt") << true << false;
+    QTest::newRow("over an older, longer file") << QStringLiteral("stari.txt") << true << false;
+    QTest::newRow("in a missing folder") << QStringLiteral("nema/sazetak.txt") << false << false;
+    QTest::newRow("over a folder") << QStringLiteral("mapa") << false << false;
+    QTest::newRow("disk full: a new file") << QStringLiteral("sazetak.txt") << false << true;
+    QTest::newRow("disk full: over an older file") << QStringLiteral("stari.txt") << false << true;
 }
 
-// A failure says where; nothing half-written is left beside the files the test made.
+// A failure says where; nothing half-written is left beside the files the test made, and
+// an older file stays as it was. The full disk is a real failing write: a file-size limit
+// of zero on this process makes every write fail with EFBIG.
 void DiagnosisTest::savedWholeOrNotAtAll()
 {
     QFETCH(QString, name);
     QFETCH(bool, saved);
+    QFETCH(bool, diskFull);
     TempFolder temp;
-    temp.write("stari.txt", "staro, mnogo duže od novog");
+    const std::string older = "staro, mnogo duže od novog";
+    temp.write("stari.txt", older);
     std::filesystem::create_directory(temp.path() / "mapa");
     const QDir folder(QString::fromStdString(temp.path().string()));
     const QString text = u8("Prisutni simptomi:\n  vrućica, šum, žeđ\n");
-    const QString error = writeTextFile(folder.filePath(name), text);
+    QString error;
+    {
+        const FileSizeLimit limit(diskFull ? 0 : RLIM_INFINITY);
+        error = writeFileWhole(folder.filePath(name), text.toUtf8(), u8("Sažetak slučaja"));
+    }
     QFile file(folder.filePath(name));
+    const QByteArray before = name == QStringLiteral("stari.txt") ? QByteArray::fromStdString(older)
+                                                                 : QByteArray();
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
-             saved ? text.toUtf8() : QByteArray());
+             saved ? text.toUtf8() : before);
     QCOMPARE(error.startsWith(u8("Sažetak slučaja nije spremljen u datoteku\n")
                               + QDir::toNativeSeparators(folder.filePath(name))), !saved);
     QCOMPARE(folder.entryList(QDir::Files | QDir::NoDotAndDotDot).size(),
-             name == QStringLiteral("sazetak.txt") ? 2 : 1);
+             saved && name == QStringLiteral("sazetak.txt") ? 2 : 1);
 }
 
 QTEST_MAIN(DiagnosisTest)
