@@ -2,11 +2,13 @@
 
 #include "diagnosis/case_summary.h"
 #include "diagnosis/diagnosis_item.h"
+#include "diagnosis/diagnosis_keys.h"
 #include "diagnosis/item_text_cache.h"
 #include "diagnosis/item_texts.h"
 #include "engine/ranking_engine.h"
 #include "platform/data_exchange.h"
 #include "platform/file_writer.h"
+#include "platform/tree_control.h"
 #include "platform/tree_look.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
@@ -22,6 +24,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTreeWidget>
 
@@ -127,7 +130,9 @@ bool CDiagnosisDlg::OnInitDialog()
     FillSyndromeTree();
     FillSymptomTree();
     showRankingStale(false);
-    return true; // the focus goes to the first tab stop, the left tree
+    // The questions come first: the right tree has the focus, on its first item.
+    symptomTree->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
 void CDiagnosisDlg::prepareTrees()
@@ -144,8 +149,14 @@ void CDiagnosisDlg::prepareTrees()
         showSelectionAlways(entry.tree, templateStyleOf(*this, entry.id, style::SHOWSELALWAYS));
         showTextsWhole(entry.tree, ColumnWidth::SetByFitColumn);
         entry.tree->setAccessibleName(QString::fromUtf8(entry.name));
-        entry.tree->installEventFilter(this);
         entry.tree->viewport()->installEventFilter(this);
+        if (auto* tree = qobject_cast<TreeControl*>(entry.tree))
+            tree->setKeyRule([](const QKeyEvent& event) {
+                const DiagnosisKey key = diagnosisKeyOf(event);
+                if (key == DiagnosisKey::None)
+                    return TreeControl::KeyUse::Tree;
+                return isAnswerKey(key) ? TreeControl::KeyUse::Item : TreeControl::KeyUse::Dialog;
+            });
         entry.tree->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(entry.tree, &QWidget::customContextMenuRequested, this,
                 [this, tree = entry.tree](const QPoint& position) {
@@ -333,6 +344,7 @@ void CDiagnosisDlg::FillSyndromeTree()
     }
     syndromeTree->addTopLevelItems(items);
     fitColumn(syndromeTree, widest);
+    showFromTop(syndromeTree);
 }
 
 // The children of a new syndrome item; the width the widest of them needs.
@@ -407,6 +419,17 @@ void CDiagnosisDlg::FillSymptomTree()
     }
     symptomTree->addTopLevelItems(items);
     fitColumn(symptomTree, widest);
+    showFromTop(symptomTree);
+}
+
+// A refilled tree shows its best items, and typing and the answer keys go on from the
+// first of them.
+void CDiagnosisDlg::showFromTop(QTreeWidget* tree)
+{
+    if (QTreeWidgetItem* first = tree->topLevelItem(0))
+        tree->setCurrentItem(first);
+    tree->scrollToTop();
+    tree->horizontalScrollBar()->setValue(0);
 }
 
 void CDiagnosisDlg::OnDblclkSyndromeTree(const QPoint& position)
@@ -435,6 +458,11 @@ void CDiagnosisDlg::cycleAnswerAt(QTreeWidget* tree, const QPoint& position)
 
 bool CDiagnosisDlg::cycleAnswerOf(QTreeWidgetItem* item)
 {
+    return answer(item, DiagnosisKey::CycleAnswer);
+}
+
+bool CDiagnosisDlg::answer(QTreeWidgetItem* item, DiagnosisKey key)
+{
     const DiagnosisItem* shown = diagnosisItem(item);
     if (!shown)
         return false;
@@ -442,9 +470,33 @@ bool CDiagnosisDlg::cycleAnswerOf(QTreeWidgetItem* item)
     // Syndrome items carry a parameter above every symptom index.
     if (symptom < 0 || symptom >= knowledgeBase->symptomCount)
         return false;
-    showAnswer(symptom, CycleAnswer(*knowledgeBase, symptom));
-    showRankingStale(true);
+    AnswerCode& held = knowledgeBase->symptoms[symptom].answer;
+    const AnswerCode before = held;
+    switch (key) {
+    case DiagnosisKey::Present: held = ANSWER_PRESENT; break;
+    case DiagnosisKey::Absent: held = ANSWER_ABSENT; break;
+    case DiagnosisKey::Unknown: held = ANSWER_UNKNOWN; break;
+    default: CycleAnswer(*knowledgeBase, symptom); break;
+    }
+    if (held != before) {
+        showAnswer(symptom, held);
+        showRankingStale(true);
+    }
     return true;
+}
+
+// An answer key on the selected item of the focused tree. On a syndrome, + and - open
+// and close it, as in any tree.
+void CDiagnosisDlg::answerSelected(DiagnosisKey key)
+{
+    auto* tree = qobject_cast<QTreeWidget*>(focusWidget());
+    if (tree != syndromeTree && tree != symptomTree)
+        return;
+    QTreeWidgetItem* current = tree->currentItem();
+    if (!current || !current->isSelected() || answer(current, key))
+        return;
+    if (key == DiagnosisKey::Present || key == DiagnosisKey::Absent)
+        current->setExpanded(key == DiagnosisKey::Present);
 }
 
 // Under every syndrome and in the right tree, expanded or not, in view or not: no
@@ -475,21 +527,19 @@ void CDiagnosisDlg::showAnswer(int symptom, AnswerCode answer)
 
 void CDiagnosisDlg::keyPressEvent(QKeyEvent* event)
 {
-    // The trees take Ctrl+C in eventFilter; a button with the focus passes it up here.
-    if (event->matches(QKeySequence::Copy)) {
-        copyCaseSummary();
-        event->accept();
-        return;
+    // The trees pass the keys the dialog reserves on to here, as the buttons do.
+    switch (const DiagnosisKey key = diagnosisKeyOf(*event)) {
+    case DiagnosisKey::None: CDialog::keyPressEvent(event); return;
+    case DiagnosisKey::Rerank: OnRerank(); break;
+    case DiagnosisKey::CopySummary: copyCaseSummary(); break;
+    default: answerSelected(key); break;
     }
-    CDialog::keyPressEvent(event);
+    event->accept();
 }
 
 bool CDiagnosisDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!syndromeTree || !symptomTree)
-        return CDialog::eventFilter(watched, event);
-
-    if (event->type() == QEvent::MouseButtonDblClick) {
+    if (syndromeTree && symptomTree && event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
             if (watched == syndromeTree->viewport())
@@ -498,21 +548,6 @@ bool CDiagnosisDlg::eventFilter(QObject* watched, QEvent* event)
                 OnDblclkSymptomTree(mouse->position().toPoint());
         }
         // The tree's own handling goes on: a syndrome expands or collapses.
-    } else if (event->type() == QEvent::KeyPress
-               && (watched == syndromeTree || watched == symptomTree)) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Copy)) {
-            copyCaseSummary();
-            return true;
-        }
-        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-        if (plain && key->key() == Qt::Key_Space) {
-            auto* tree = static_cast<QTreeWidget*>(watched);
-            QTreeWidgetItem* current = tree->currentItem();
-            // Space answers like a double-click; on a syndrome the tree has it.
-            if (current && current->isSelected() && cycleAnswerOf(current))
-                return true;
-        }
     }
     return CDialog::eventFilter(watched, event);
 }

@@ -14,6 +14,7 @@ class QTreeWidgetItem;
 namespace ordisan {
 
 class CaseSummary;
+enum class DiagnosisKey;
 class DiagnosisItem;
 class ItemTextCache;
 
@@ -42,9 +43,10 @@ private:
     void DoDataExchange(DataExchange& exchange) override;
     bool OnInitDialog() override;
     bool OnCommand(int id) override;
-    // Double-clicks on the trees' items and Space on a selected symptom.
+    // Double-clicks on the trees' items.
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Ctrl+C copies the case summary wherever the focus is in the dialog.
+    // The keys of diagnosis_keys.h, wherever the focus is in the dialog; the answer
+    // keys act on the selected item of the focused tree.
     void keyPressEvent(QKeyEvent* event) override;
 
     void OnOverview();
@@ -82,6 +84,10 @@ private:
     void cycleAnswerAt(QTreeWidget* tree, const QPoint& position);
     // Cycles the answer of the symptom that `item` shows; false for a syndrome item.
     bool cycleAnswerOf(QTreeWidgetItem* item);
+    // The answer `key` gives the symptom that `item` shows; false for a syndrome item.
+    bool answer(QTreeWidgetItem* item, DiagnosisKey key);
+    void answerSelected(DiagnosisKey key);
+    void showFromTop(QTreeWidget* tree);
     // Every item of `symptom` in both trees shows `answer`.
     void showAnswer(int symptom, AnswerCode answer);
     int syndromeAnswerImage(AnswerCode answer) const;

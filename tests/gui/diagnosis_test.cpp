@@ -11,10 +11,12 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 #include <sys/resource.h>
 
@@ -88,6 +90,8 @@ private slots:
     void opens();
     void answersReachEveryItemOfTheSymptom();
     void doubleClickBesideItemsChangesNothing();
+    void answerKeysAfterTyping_data();
+    void answerKeysAfterTyping();
     void rerankFollowsTheAnswers();
     void summaryOfAKnownCase();
     void savedWholeOrNotAtAll_data();
@@ -196,7 +200,8 @@ void DiagnosisTest::opens()
                  u8("(50%) - vrućica =%1,(50%) - kašalj =%1,(50%) - glavobolja =%1,(50%) - "
                     "mučnina =%1,(50%) - otežano mokrenje =%1,(50%) - đurđica na koži =%1")
                      .arg(U));
-        QCOMPARE(dialog.focusWidget(), left);
+        QCOMPARE(dialog.focusWidget(), right);
+        QCOMPARE(right->currentItem(), right->topLevelItem(0));
         for (int i = 0; i < left->topLevelItemCount(); ++i)
             QVERIFY(!left->topLevelItem(i)->isExpanded());
     });
@@ -245,6 +250,18 @@ void DiagnosisTest::answersReachEveryItemOfTheSymptom()
         left->scrollToBottom();
         doubleClick(right, right->topLevelItem(right->topLevelItemCount() - 1));
         QCOMPARE(iconsOf(left, right, u8("zajednički")), QStringList({A, A, A}));
+        // F5 re-ranks: both trees from their top, the right one's first item current,
+        // so that an answer key goes on from there; Ctrl+R re-ranks too.
+        right->setFocus();
+        QTest::keyClick(right, Qt::Key_F5);
+        QCOMPARE(left->verticalScrollBar()->value() + right->verticalScrollBar()->value(), 0);
+        QTreeWidgetItem* top = right->topLevelItem(0);
+        QCOMPARE(right->currentItem(), top);
+        const QString topText = top->text(0);
+        QTest::keyClick(right, Qt::Key_Plus);
+        QTest::keyClick(right, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(right->topLevelItem(0)->text(0) != topText);
+        QVERIFY(right->findItems(topText, Qt::MatchExactly).isEmpty());
     });
 }
 
@@ -278,6 +295,46 @@ void DiagnosisTest::doubleClickBesideItemsChangesNothing()
         }
         doubleClick(left, gripa);
         QCOMPARE(both(), before);
+    });
+}
+
+void DiagnosisTest::answerKeysAfterTyping_data()
+{
+    QTest::addColumn<QString>("typed"); // all within the pause that ends a search
+    QTest::addColumn<QString>("answers"); // of "gubitak apetita" and "povraćanje"
+    QTest::addColumn<QString>("tip");     // the search tooltip after the keys, if shown
+    QTest::newRow("Space ends each search") << "gubit povrac " << P + P << "";
+    QTest::newRow("+ and -") << "gubit+povrac-" << P + A << "";
+    QTest::newRow("? after +") << "povrac+?" << U + U << "";
+    QTest::newRow("nothing found: Space answers nothing")
+        << "gubitx " << U + U << u8("Traži: gubitx – nije pronađeno");
+    QTest::newRow("and the next letters search anew") << "gubitx povrac " << U + P << "";
+}
+
+// Typed as fast as a person types: an answer key answers the item the letters found and
+// ends the search; while the letters find nothing it answers nothing, and the tooltip
+// says so.
+void DiagnosisTest::answerKeysAfterTyping()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, answers);
+    QFETCH(QString, tip);
+    KnowledgeBaseBuilder b;
+    const int gastro = b.syndrome("Gastroenteritis");
+    const int gubitak = b.symptom("gubitak apetita");
+    b.link(gastro, gubitak);
+    b.link(gastro, b.symptom(cp1250("povraćanje").c_str()));
+    b.link(gastro, b.symptom("proljev"));
+    b.link(b.syndrome("Apendicitis"), gubitak);
+    auto kb = b.patient(SEX_FEMALE).take();
+    whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
+        right->setFocus();
+        QTest::keyClicks(right, typed);
+        QCOMPARE(iconsOf(left, right, "gubitak apetita").first()
+                     + iconsOf(left, right, u8("povraćanje")).first(),
+                 answers);
+        const auto* shown = right->findChild<QLabel*>(QStringLiteral("searchTip"));
+        QCOMPARE(shown->isVisible() ? shown->text() : QString(), tip);
     });
 }
 
@@ -323,6 +380,7 @@ void DiagnosisTest::rerankFollowsTheAnswers()
                                       "(50%) - đurđica na koži").split(','));
         QVERIFY(!left->topLevelItem(1)->isExpanded());
         left->topLevelItem(0)->setExpanded(true);
+        left->setFocus();
         left->setCurrentItem(left->topLevelItem(0)->child(0));
         QTest::keyClick(left, Qt::Key_Space);
         QCOMPARE(stale(left), isStale);
