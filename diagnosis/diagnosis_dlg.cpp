@@ -99,6 +99,7 @@ int CDiagnosisDlg::RunModal(KnowledgeBase* kb)
     symptomUnknownImage = symptomImages.AddIcon(IDI_UNKNOWN);
     // A new diagnosis starts from nothing known.
     ResetAnswers(*kb);
+    closeGuard_.caseKept();
     return DoModal();
 }
 
@@ -175,7 +176,12 @@ bool CDiagnosisDlg::OnCommand(int id)
     case IDC_PREGLED: OnOverview(); return true;
     case IDC_RJECNIK: OnDictionary(); return true;
     case IDC_RERANK: OnRerank(); return true;
-    default: return CDialog::OnCommand(id); // "Izlazak", Esc and the close box end it
+    case IDOK:     // "Izlazak" and Enter
+    case IDCANCEL: // Esc and the close box
+        if (!closeGuard_.mayClose(this, hasAnswers()))
+            return true;
+        return CDialog::OnCommand(id);
+    default: return CDialog::OnCommand(id);
     }
 }
 
@@ -230,9 +236,19 @@ void CDiagnosisDlg::copyCaseSummary()
     data->setText(summary.plainText());
     data->setHtml(summary.html());
     QGuiApplication::clipboard()->setMimeData(data);
+    closeGuard_.caseKept();
 }
 
-void CDiagnosisDlg::saveCaseSummary()
+bool CDiagnosisDlg::hasAnswers() const
+{
+    const KnowledgeBase& kb = *knowledgeBase;
+    for (int j = 0; j < kb.symptomCount; ++j)
+        if (kb.symptoms[j].answer != ANSWER_UNKNOWN && SymptomApplies(kb, j))
+            return true;
+    return false;
+}
+
+bool CDiagnosisDlg::saveCaseSummary()
 {
     const CaseSummary summary = caseSummary(); // the case as it was when asked for
     // In the documents folder, or at home where there is none (not where the program runs).
@@ -245,11 +261,15 @@ void CDiagnosisDlg::saveCaseSummary()
         QFileDialog::getSaveFileName(this, QStringLiteral("Spremi sažetak slučaja"), suggested,
                                      QStringLiteral("Tekstualne datoteke (*.txt);;Sve datoteke (*)"));
     if (path.isEmpty())
-        return;
+        return false;
     const QString error =
         writeFileWhole(path, summary.plainText().toUtf8(), QStringLiteral("Sažetak slučaja"));
-    if (!error.isEmpty())
+    if (!error.isEmpty()) {
         MessageBox(error, QStringLiteral("GREŠKA"), MessageIcon::None);
+        return false;
+    }
+    closeGuard_.caseKept();
+    return true;
 }
 
 // The menu acts on the case, never on the item under it: no answer changes here.
@@ -481,6 +501,7 @@ bool CDiagnosisDlg::answer(QTreeWidgetItem* item, DiagnosisKey key)
     if (held != before) {
         showAnswer(symptom, held);
         showRankingStale(true);
+        closeGuard_.answersChanged();
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diagnosis/close_guard.h"
 #include "knowledge/knowledge_base.h"
 #include "platform/dialog.h"
 #include "platform/picture_button.h"
@@ -26,7 +27,8 @@ class ItemTextCache;
 // recomputed until "<<Rangiraj>>", whose button shows meanwhile that the ranking is
 // out of date. "PR" and "RJ" open the overview and the dictionary above it. Ctrl+C
 // and the trees' context menu copy or save a summary of the case. The answers stay
-// in the knowledge base when it closes.
+// in the knowledge base when it closes. Closing it with answers neither copied nor
+// saved asks first (close_guard.h).
 class CDiagnosisDlg final : public CDialog {
     Q_OBJECT
 public:
@@ -98,7 +100,10 @@ private:
     void showRankingStale(bool stale);
     CaseSummary caseSummary() const;
     void copyCaseSummary();
-    void saveCaseSummary();
+    // False when nothing was saved: cancelled, or the file could not be written.
+    bool saveCaseSummary();
+    // Some symptom that applies to the patient has an answer.
+    bool hasAnswers() const;
     void showCaseSummaryMenu(QTreeWidget* tree, const QPoint& position);
 
     int addSymptomsOf(DiagnosisItem* syndrome, int i);
@@ -112,6 +117,7 @@ private:
     std::vector<DiagnosisItem*> syndromeItems_;
     std::vector<DiagnosisItem*> symptomItems_;
     bool rankingStale_ = false;
+    CloseGuard closeGuard_{[this] { return saveCaseSummary(); }};
 };
 
 } // namespace ordisan

@@ -92,6 +92,8 @@ private slots:
     void doubleClickBesideItemsChangesNothing();
     void answerKeysAfterTyping_data();
     void answerKeysAfterTyping();
+    void closingAsksBeforeAnswersAreLost_data();
+    void closingAsksBeforeAnswersAreLost();
     void rerankFollowsTheAnswers();
     void summaryOfAKnownCase();
     void savedWholeOrNotAtAll_data();
@@ -336,6 +338,67 @@ void DiagnosisTest::answerKeysAfterTyping()
         const auto* shown = right->findChild<QLabel*>(QStringLiteral("searchTip"));
         QCOMPARE(shown->isVisible() ? shown->text() : QString(), tip);
     });
+}
+
+void DiagnosisTest::closingAsksBeforeAnswersAreLost_data()
+{
+    QTest::addColumn<QString>("answers"); // typed in the right tree; ^C copies the summary
+    QTest::addColumn<int>("how");         // a key in the right tree, IDOK clicked, or CLOSE_BOX
+    QTest::addColumn<QString>("press");   // in the question, if one comes
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+    const QString back = u8("&Natrag na slučaj"), close = "&Zatvori bez spremanja";
+    QTest::newRow("no answers: Esc") << "" << int(Qt::Key_Escape) << back << false << true;
+    QTest::newRow("answered back to unknown: Enter") << "vru+?" << int(Qt::Key_Return) << back
+                                                     << false << true;
+    QTest::newRow("copied: Izlazak") << "vru+^C" << int(IDOK) << back << false << true;
+    QTest::newRow("answered: Enter, back") << "vru+" << int(Qt::Key_Return) << back << true
+                                           << false;
+    QTest::newRow("answered: Esc, back") << "vru+" << int(Qt::Key_Escape) << back << true << false;
+    QTest::newRow("changed after a copy: close box, close anyway")
+        << "vru+^Ckas-" << CLOSE_BOX << close << true << true;
+    QTest::newRow("answered: Izlazak, close anyway") << "vru+" << int(IDOK) << close << true << true;
+}
+
+// Every way out passes the same question, asked once and only while answers would be
+// lost; going back leaves the case as it was.
+void DiagnosisTest::closingAsksBeforeAnswersAreLost()
+{
+    QFETCH(QString, answers);
+    QFETCH(int, how);
+    QFETCH(QString, press);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
+    auto kb = clinic(SEX_MALE);
+    ModalWatcher watcher;
+    watcher.press = press;
+    bool open = true;
+    const int result = whileDiagnosing(kb.get(), [&](CDiagnosisDlg& dialog, QTreeWidget*,
+                                                     QTreeWidget* right) {
+        right->setFocus();
+        const QStringList parts = answers.split("^C");
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(right, Qt::Key_C, Qt::ControlModifier);
+            QTest::keyClicks(right, parts[i]);
+        }
+        if (how == IDOK)
+            click(dialog, IDOK);
+        else if (how == CLOSE_BOX)
+            dialog.close();
+        else
+            QTest::keyClick(right, Qt::Key(how));
+        open = dialog.isVisible();
+    });
+    QCOMPARE(watcher.messages.size(), asked ? 1 : 0);
+    if (asked)
+        QCOMPARE(watcher.messages[0].text,
+                 u8("Odgovori ovog slučaja nisu ni spremljeni ni kopirani otkad su se zadnji put "
+                    "promijenili.\n\nŽelite li spremiti slučaj prije zatvaranja?"));
+    QCOMPARE(!open, closed);
+    QCOMPARE(result == LEFT_OPEN, !closed);
+    QCOMPARE(kb->symptoms[0].answer, answers.isEmpty() || answers.startsWith("vru+?")
+                                         ? ANSWER_UNKNOWN : ANSWER_PRESENT);
 }
 
 // Answered symptoms leave the right tree; orders, percentages and icons follow the
