@@ -1,9 +1,13 @@
 // libFuzzer target: arbitrary bytes as the two data files (the same bytes for both, split
 // between them, or one missing), now and then with a failing open, seek, tell,
 // allocation or read; then the tool's second read and the ranking engine on whatever
-// loaded. Besides the sanitizers it checks what must hold after any load: counts and
-// links in bounds, no symptom without a link, every stream closed and the chunk
-// released, orders that are permutations, and the fast ranking equal to the literal one.
+// loaded, and the dictionary file's bytes read as a case file against it. Besides the
+// sanitizers it checks what must hold after any load: counts and links in bounds, no
+// symptom without a link, every stream closed and the chunk released, orders that are
+// permutations, the fast ranking equal to the literal one, matched cases within the
+// knowledge base, and a diagnosis written as a case file reading back without a fault.
+#include "cases/case_file_match.h"
+#include "cases/case_file_writer.h"
 #include "engine/ranking_engine.h"
 #include "knowledge/loaders.h"
 #include "literal_ranking.h"
@@ -67,6 +71,45 @@ void secondRead(const KnowledgeBase& kb, const test::MemoryFile& file, bool open
         require(w.line >= 1);
 }
 
+// Any bytes as a case file: every fault on a line of the file, every case matched to
+// indexes of `kb`, and the first one entered as a diagnosis.
+void readAsCaseFile(KnowledgeBase& kb, const std::string& bytes)
+{
+    const CaseFileText text = readCaseFile(bytes);
+    const MatchedCaseFile matched = matchCaseFile(text, kb);
+    for (const auto* errors : {&text.errors, &matched.errors}) {
+        for (const CaseFileError& e : *errors)
+            require(e.line >= 0 && !caseFileErrorText(e, croatianCaseFileWording()).empty());
+    }
+    for (const CaseEntry& c : matched.cases) {
+        require(c.syndrome >= -1 && c.syndrome < kb.syndromeCount && c.within >= 1);
+        for (const auto* answers : {&c.present, &c.absent}) {
+            for (const int j : *answers)
+                require(j >= 0 && j < kb.symptomCount);
+        }
+    }
+    if (!matched.cases.empty()) {
+        DiagnosisCase diagnosis(kb);
+        enterCase(diagnosis, matched.cases.front());
+    }
+}
+
+// The ranked diagnosis written as a case file reads back without a fault, naming its
+// first syndrome; only a syndrome without a name cannot be written.
+void writeAndReadBack(DiagnosisCase& diagnosis)
+{
+    const KnowledgeBase& kb = diagnosis.knowledgeBase();
+    const int first = diagnosis.firstSyndrome();
+    const CaseFileText text = readCaseFile(writeCaseFile(diagnosis));
+    if (first < 0 || trimmedBlanks(kb.syndromes[first].name).empty())
+        return;
+    const MatchedCaseFile matched = matchCaseFile(text, kb);
+    require(text.errors.empty() && matched.errors.empty() && matched.cases.size() == 1);
+    // The first syndrome of that name, blanks around it aside.
+    const int read = matched.cases.front().syndrome;
+    require(trimmedBlanks(kb.syndromes[read].name) == trimmedBlanks(kb.syndromes[first].name));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -127,6 +170,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (syndromesLoaded)
         secondRead(*kb, wordFile, layout != 2 && !wordFile.failOpen, stops[1], true);
 
+    readAsCaseFile(*kb, wordFile.bytes);
+
     // A diagnosis with random answers, ranked both ways.
     kb->patientSex = sex;
     ResetAnswers(*kb);
@@ -144,5 +189,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto scoreAt = [&](int k) { return kb->syndromes[kb->syndromeOrder[k]].score; };
     for (int k = 0; k + 1 < kb->syndromeCount; ++k)
         require(!(scoreAt(k + 1) > scoreAt(k)));
+
+    DiagnosisCase diagnosis(*kb);
+    diagnosis.rank();
+    writeAndReadBack(diagnosis);
     return 0;
 }

@@ -5,17 +5,29 @@ An input is the bytes of the data files followed by a 10-byte trailer that the t
 reads from the end: layout (last byte: 0 the same bytes for both files, 1 split at
 seed % (size + 1), 2 no dictionary file, 3 no syndrome file), two fault words, the sex
 and the seed for the answers. A zero trailer with layout 1 puts every byte in the
-dictionary file.
+dictionary file. The target also reads the dictionary file's bytes as a case file.
 """
+import struct
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 SEEDS = HERE / "seeds"
 
 
-def write(name, body, layout=0):
+def write(name, body, layout=0, seed=0):
     SEEDS.mkdir(exist_ok=True)
-    (SEEDS / name).write_bytes(body + bytes(9) + bytes([layout]))
+    (SEEDS / name).write_bytes(body + struct.pack("<I", seed) + bytes(5) + bytes([layout]))
+
+
+def case_seeds():
+    """A small knowledge base followed by a case file about it, split between them."""
+    podaci = (b"Gripa\r\n O-O) povi\x9aena temperatura\r\n O-T) ka\x9aalj\r\n"
+              b"Torzija testisa\r\n M-T) bolan testis\r\n Z-U) bol\r\n O-T) bol\r\n")
+    cases = (b"// Slu\xe8aj\r\nSLUCAJ: Gripa\r\nSPOL: M\r\nDOB: 040\r\nMJESTO: 2\r\n"
+             b"DA: povi\x9aena temperatura // x\r\nNE: ka\x9aalj\rDA: bol\n"
+             b"SLUCAJ: Torzija testisa\nSPOL: Z\nDA: bolan testis\nNE: ka\xc5\xa1alj\n")
+    write("cases-split", podaci + cases, 1, len(podaci))
+    write("cases-sample", (HERE.parent / "data" / "slucajevi.cxt").read_bytes()[:2000], 1)
 
 
 def syndromes(count, per_syndrome, distinct):
@@ -42,6 +54,7 @@ def main():
     write("full-symptoms", syndromes(400, 5, 2000) + b" O-G) 9999\r\n")
     words = "".join(f"T{i:04d}\r\n objasnjenje {i}\r\n" for i in range(1001))
     write("full-words", words.encode(), 1)
+    case_seeds()
 
 
 if __name__ == "__main__":

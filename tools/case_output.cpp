@@ -1,5 +1,6 @@
 #include "tools/case_output.h"
 
+#include "tools/case_wording.h"
 #include "tools/text_encoding.h"
 
 namespace ordisan::tools {
@@ -73,7 +74,7 @@ std::string caseFileErrorLines(const std::string& fileName,
     std::string out;
     for (const CaseFileError& e : errors)
         out += fileName + (e.line > 0 ? ":" + std::to_string(e.line) : std::string()) + ": "
-            + utf8From1250(e.text) + "\n";
+            + utf8From1250(caseFileErrorText(e, englishCaseFileWording())) + "\n";
     return out;
 }
 

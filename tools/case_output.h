@@ -1,7 +1,7 @@
 #pragma once
 
 #include "knowledge/knowledge_base.h"
-#include "tools/case_file.h"
+#include "cases/case_file_message.h"
 #include "tools/case_run.h"
 
 #include <string>
@@ -18,7 +18,7 @@ std::string humanCaseReport(const std::string& fileName, const KnowledgeBase& kb
 std::string jsonCaseReport(const std::string& fileName, const KnowledgeBase& kb,
                            const std::vector<CaseResult>& results);
 
-// `FILE:LINE: TEXT` (`FILE: TEXT` for the file as a whole), one line each.
+// `FILE:LINE: TEXT` (`FILE: TEXT` for the file as a whole), one line each, in English.
 std::string caseFileErrorLines(const std::string& fileName,
                                const std::vector<CaseFileError>& errors);
 

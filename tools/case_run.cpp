@@ -1,18 +1,18 @@
 #include "tools/case_run.h"
 
 #include "engine/ranking_engine.h"
-#include "tools/check_run.h"
 
 #include <algorithm>
 
 namespace ordisan::tools {
 
-std::vector<CaseResult> runCases(KnowledgeBase& kb, const std::vector<RegressionCase>& cases)
+std::vector<CaseResult> runCases(KnowledgeBase& kb, const std::vector<CaseEntry>& cases)
 {
-    constexpr int FIRST_SHOWN = 3;
+    constexpr std::size_t FIRST_SHOWN = 3;
+    DiagnosisCase diagnosis(kb);
     std::vector<CaseResult> results;
-    for (const RegressionCase& c : cases) {
-        rankDiagnosis(kb, c.sex, c.present, c.absent);
+    for (const CaseEntry& c : cases) {
+        enterCase(diagnosis, c);
         CaseResult result;
         result.line = c.line;
         result.syndrome = c.syndrome;
@@ -25,10 +25,9 @@ std::vector<CaseResult> runCases(KnowledgeBase& kb, const std::vector<Regression
         }
         result.percent = PercentOf(score);
         result.passed = result.place <= c.within;
-        for (int k = 0; k < std::min(FIRST_SHOWN, kb.syndromeCount); ++k) {
-            const int i = kb.syndromeOrder[k];
-            result.first.push_back({i, PercentOf(kb.syndromes[i].score)});
-        }
+        const auto ranking = diagnosis.syndromeRanking();
+        for (std::size_t k = 0; k < std::min(FIRST_SHOWN, ranking.size()); ++k)
+            result.first.push_back({ranking[k], PercentOf(kb.syndromes[ranking[k]].score)});
         results.push_back(std::move(result));
     }
     return results;

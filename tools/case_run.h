@@ -1,7 +1,7 @@
 #pragma once
 
+#include "cases/case_file_match.h"
 #include "knowledge/knowledge_base.h"
-#include "tools/case_file.h"
 
 #include <vector>
 
@@ -25,8 +25,8 @@ struct CaseResult {
     std::vector<RankedSyndrome> first;
 };
 
-// Runs each case as the diagnosis screen would: answers reset, the sex set, the
-// answers given, one re-rank. Leaves `kb` ranked for the last case.
-std::vector<CaseResult> runCases(KnowledgeBase& kb, const std::vector<RegressionCase>& cases);
+// Enters each case as a doctor would (see enterCase) and ranks it. Every case must
+// name a syndrome of `kb`. Leaves `kb` ranked for the last case.
+std::vector<CaseResult> runCases(KnowledgeBase& kb, const std::vector<CaseEntry>& cases);
 
 } // namespace ordisan::tools

@@ -1,6 +1,6 @@
 #include "tools/check_run.h"
 
-#include "engine/ranking_engine.h"
+#include "engine/diagnosis_case.h"
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
 #include "tools/capturing_file_access.h"
@@ -60,15 +60,14 @@ int exitStatusOf(const CheckRun& run)
 void rankDiagnosis(KnowledgeBase& kb, SexCode sex, const std::vector<int>& present,
                    const std::vector<int>& absent)
 {
-    kb.patientSex = sex;
-    ResetAnswers(kb);
+    DiagnosisCase diagnosis(kb);
+    diagnosis.setSex(sex);
+    diagnosis.start();
     for (const int j : present)
-        kb.symptoms[j].answer = ANSWER_PRESENT;
+        diagnosis.setAnswer(j, ANSWER_PRESENT);
     for (const int j : absent)
-        kb.symptoms[j].answer = ANSWER_ABSENT;
-    ComputeScoresAndWeights(kb);
-    SortSyndromes(kb);
-    SortSymptoms(kb);
+        diagnosis.setAnswer(j, ANSWER_ABSENT);
+    diagnosis.rank();
 }
 
 } // namespace ordisan::tools

@@ -5,7 +5,7 @@
 #include "knowledge/loaders.h"
 #include "tools/replay_file_access.h"
 #include "tools/in_quotes.h"
-#include "tools/utf8_letter.h"
+#include "knowledge/utf8_letter.h"
 
 #include <algorithm>
 #include <cstdio>

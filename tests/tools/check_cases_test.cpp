@@ -40,7 +40,7 @@ protected:
 TEST_F(CheckCases, PassingAndFailingFilesExitZeroAndOneAndTiesCountAgainst)
 {
     EXPECT_EQ(run("// slučajevi\nSLUCAJ: Gripa\nSPOL: M\nDA: povišena temperatura\n"
-                  "\n   \nDA: bolovi u mišićima\nNE: kašalj\nSLUCAJ: Prehlada\n"
+                  "\nDOB: 40\nDA: bolovi u mišićima\nNE: kašalj\nSLUCAJ: Prehlada\n"
                   "SPOL: Z\nMJESTO: 2\nDA: kihanje\n"),
               (CheckResult{0,
                            file() + ":2: Gripa: passed, place 1, 66%\n" + file()
@@ -71,38 +71,24 @@ TEST_F(CheckCases, PassingAndFailingFilesExitZeroAndOneAndTiesCountAgainst)
                            ""}));
 }
 
-// Every error of a case file: exit 2, its file and line on standard error, no case run.
-TEST_F(CheckCases, EveryCaseFileErrorExitsTwoWithItsLine)
+// A case file that cannot be used: exit 2, every fault in English with its file and
+// line on standard error, no case run. (Each fault is told apart in the core's tests.)
+TEST_F(CheckCases, AnUnusableCaseFileExitsTwoWithEveryFaultAndItsLine)
 {
     const std::string gripa = "SLUCAJ: Gripa\nSPOL: M\n";
-    const std::string place = ":3: MJESTO must be a whole number from 1 to the 3 syndromes loaded";
-    const std::string keys = "; the keys are SLUCAJ, SPOL, DA, NE and MJESTO";
-    const std::pair<std::string, std::string> rows[] = { // case file, error
-        {gripa + "SLUCAJ: Grippa\nSPOL: M\n",
-         R"(:3: no syndrome "Grippa"; the closest is "Gripa")"},
-        {gripa + "DA: Kasalj\n", R"(:3: no symptom "Kasalj"; the closest is "kašalj")"},
-        {gripa + "SLUCAJ: Prehlada\nSPOL: Z\nDA: kihanje\nNE: mučnina\n",
-         R"(:6: symptom "mučnina" is for male patients only, and the case is female)"},
-        {gripa + "DA: kašalj\nNE: kihanje\nNE: kašalj\n",
-         R"(:5: symptom "kašalj" is both present and absent (line 3))"},
-        {gripa + "DOB: 40\n", R"(:3: unknown key "DOB")" + keys},
-        {gripa + "kašalj\n", R"(:3: no "KEY:" in "kašalj")" + keys},
-        {gripa + "SLUCAJ: Prehlada\nDA: kihanje\n", ":3: the case has no SPOL"},
-        {gripa + "SLUCAJ: Prehlada\nSPOL: m\n", R"(:4: SPOL must be M or Z, not "m")"},
-        {gripa + "SPOL: M\n", ":3: SPOL given twice in one case"},
-        {gripa + "MJESTO: 0\n", place + R"(, not "0")"},
-        {gripa + "MJESTO: 4\n", place + R"(, not "4")"},
-        {gripa + "MJESTO: prvo\n", place + R"(, not "prvo")"},
-        {gripa + "DA: " + std::string(600, 'x') + "\n", ":3: the line is longer than 500 bytes"},
-        // CR line breaks count as the data files' do.
-        {gripa + "// x\r\r\nSLUCAJ: Prehlada\rSPOL: Q\r", R"(:6: SPOL must be M or Z, not "Q")"},
-        {"// prvi\nDA: kašalj\n" + gripa, ":2: DA outside a case; a case starts with SLUCAJ"},
-        {"// samo komentar\n", ": holds no case; a case starts with SLUCAJ"},
-        {gripa + std::string("DA: ka\0x\n", 9), ":3: the line holds a NUL byte"},
-    };
-    for (const auto& [cases, error] : rows)
-        EXPECT_EQ(run(cases), (CheckResult{2, "", file() + error + "\n"}));
-
+    EXPECT_EQ(run(gripa + "SLUCAJ: Grippa\nSPOL: m\nDOB: -5\nNE: mučnina\nMJESTO: 4\nkašalj\n"),
+              (CheckResult{2, "",
+                           file() + R"(:3: no syndrome "Grippa"; the closest is "Gripa")" "\n"
+                               + file() + R"(:4: SPOL must be M or Z, not "m")" "\n"
+                               + file()
+                               + R"(:5: DOB must be a whole number without a sign, not "-5")" "\n"
+                               + file() + ":7: MJESTO must be a whole number from 1 to the 3 "
+                                          "syndromes loaded, not \"4\"\n"
+                               + file() + R"(:8: no "KEY:" in "kašalj"; the keys are SLUCAJ, )"
+                                          "SPOL, DOB, DA, NE and MJESTO\n"}));
+    EXPECT_EQ(run("SLUCAJ: Prehlada\nSPOL: Z\nDA: kihanje\nNE: mučnina\n").err,
+              file() + R"(:4: symptom "mučnina" is for male patients only, and the case is female)"
+                       "\n");
     folder.write("c.cxt", gripa + "DA: ka\xC5\xA1" "alj\n"); // "š" in UTF-8
     EXPECT_EQ(runCheck({"--cases", file(), folder.path()}).err,
               file() + ":3: no symptom \"kaĹˇalj\"; the closest is \"kašalj\"; the case "

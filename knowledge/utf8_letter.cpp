@@ -1,8 +1,8 @@
-#include "tools/utf8_letter.h"
+#include "knowledge/utf8_letter.h"
 
 #include <cstdio>
 
-namespace ordisan::tools {
+namespace ordisan {
 
 namespace {
 
@@ -45,4 +45,4 @@ std::string utf8LetterIn(const char* text)
     return {};
 }
 
-} // namespace ordisan::tools
+} // namespace ordisan

@@ -1,8 +1,8 @@
-#include "tools/closest_text.h"
+#include "cases/closest_text.h"
 
 #include <algorithm>
 
-namespace ordisan::tools {
+namespace ordisan {
 
 namespace {
 
@@ -47,4 +47,4 @@ std::string closestText(const std::string& text, const std::vector<std::string>&
     return best == nullptr ? std::string() : *best;
 }
 
-} // namespace ordisan::tools
+} // namespace ordisan

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace ordisan::tools {
+namespace ordisan {
 
 // The bytes of the first valid two- or three-byte UTF-8 sequence in `text` that
 // decodes to a letter ("0xC4 0x8D" for č), or "" when there is none. In code page
@@ -10,4 +10,4 @@ namespace ordisan::tools {
 // so it tells a file saved as UTF-8 by mistake.
 std::string utf8LetterIn(const char* text);
 
-} // namespace ordisan::tools
+} // namespace ordisan
