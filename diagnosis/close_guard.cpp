@@ -6,25 +6,28 @@ namespace ordisan {
 
 namespace {
 
-enum Choice { SAVE, CLOSE, BACK };
+enum Choice { SAVE, GO_ON, BACK };
 
 } // namespace
 
-bool CloseGuard::mayClose(QWidget* owner, bool hasAnswers)
+bool CloseGuard::mayLeave(QWidget* owner, bool wouldLose, Leaving leaving) const
 {
-    if (!unsaved_ || !hasAnswers)
+    if (!wouldLose)
         return true;
+    const bool closing = leaving == Leaving::Close;
     const int choice = questionBox(
         owner,
         QStringLiteral("Odgovori ovog slučaja nisu ni spremljeni ni kopirani otkad su se "
-                       "zadnji put promijenili.\n\nŽelite li spremiti slučaj prije zatvaranja?"),
+                       "zadnji put promijenili.\n\nŽelite li spremiti slučaj prije %1?")
+            .arg(closing ? QStringLiteral("zatvaranja") : QStringLiteral("otvaranja drugoga")),
         QStringLiteral("Dijagnosticiranje"),
-        {QStringLiteral("&Spremi slučaj..."), QStringLiteral("&Zatvori bez spremanja"),
+        {QStringLiteral("&Spremi slučaj..."),
+         closing ? QStringLiteral("&Zatvori bez spremanja") : QStringLiteral("&Otvori bez spremanja"),
          QStringLiteral("&Natrag na slučaj")},
         SAVE, BACK);
     switch (choice) {
     case SAVE: return save_ && save_();
-    case CLOSE: return true;
+    case GO_ON: return true;
     default: return false;
     }
 }

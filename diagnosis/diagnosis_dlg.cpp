@@ -98,8 +98,8 @@ int CDiagnosisDlg::RunModal(KnowledgeBase* kb)
     symptomAbsentImage = symptomImages.AddIcon(IDI_ABSENT);
     symptomUnknownImage = symptomImages.AddIcon(IDI_UNKNOWN);
     // A new diagnosis starts from nothing known.
-    ResetAnswers(*kb);
-    closeGuard_.caseKept();
+    case_ = std::make_unique<DiagnosisCase>(*kb);
+    case_->start();
     return DoModal();
 }
 
@@ -127,10 +127,8 @@ bool CDiagnosisDlg::OnInitDialog()
     symptomItems_.clear();
     linksBySyndrome_.reset();
 
-    ComputeScoresAndWeights(*knowledgeBase);
-    FillSyndromeTree();
-    FillSymptomTree();
-    showRankingStale(false);
+    case_->rank();
+    showRanking(false);
     // The questions come first: the right tree has the focus, on its first item.
     symptomTree->setFocus(Qt::OtherFocusReason);
     return false;
@@ -178,7 +176,7 @@ bool CDiagnosisDlg::OnCommand(int id)
     case IDC_RERANK: OnRerank(); return true;
     case IDOK:     // "Izlazak" and Enter
     case IDCANCEL: // Esc and the close box
-        if (!closeGuard_.mayClose(this, hasAnswers()))
+        if (!closeGuard_.mayLeave(this, wouldLoseAnswers(), CloseGuard::Leaving::Close))
             return true;
         return CDialog::OnCommand(id);
     default: return CDialog::OnCommand(id);
@@ -199,15 +197,26 @@ void CDiagnosisDlg::OnDictionary()
 
 void CDiagnosisDlg::OnRerank()
 {
-    ComputeScoresAndWeights(*knowledgeBase);
-    FillSyndromeTree();
-    FillSymptomTree();
-    showRankingStale(false);
+    case_->rank();
+    showRanking(false);
 }
 
-void CDiagnosisDlg::showRankingStale(bool stale)
+void CDiagnosisDlg::showRanking(bool anew)
 {
-    rankingStale_ = stale;
+    if (anew) {
+        // The trees delete the items when they find fewer than they need.
+        syndromeItems_.clear();
+        symptomItems_.clear();
+        linksBySyndrome_.reset();
+    }
+    FillSyndromeTree();
+    FillSymptomTree();
+    showRankingStale();
+}
+
+void CDiagnosisDlg::showRankingStale()
+{
+    const bool stale = case_->outOfDate();
     auto* button = GetDlgItem<QPushButton>(IDC_RERANK);
     if (!button)
         return;
@@ -220,12 +229,8 @@ void CDiagnosisDlg::showRankingStale(bool stale)
 
 CaseSummary CDiagnosisDlg::caseSummary() const
 {
-    std::vector<int> openList;
-    openList.reserve(static_cast<std::size_t>(symptomTree->topLevelItemCount()));
-    for (int i = 0; i < symptomTree->topLevelItemCount(); ++i)
-        if (const DiagnosisItem* item = diagnosisItem(symptomTree->topLevelItem(i)))
-            openList.push_back(item->parameter());
-    return CaseSummary(*knowledgeBase, QDateTime::currentDateTime(), openList, rankingStale_);
+    return CaseSummary(*knowledgeBase, QDateTime::currentDateTime(), case_->openSymptoms(),
+                       case_->outOfDate());
 }
 
 // Plain text for any program, HTML for an office program, which pastes it as a table.
@@ -236,40 +241,35 @@ void CDiagnosisDlg::copyCaseSummary()
     data->setText(summary.plainText());
     data->setHtml(summary.html());
     QGuiApplication::clipboard()->setMimeData(data);
-    closeGuard_.caseKept();
+    case_->markSaved();
 }
 
-bool CDiagnosisDlg::hasAnswers() const
+bool CDiagnosisDlg::wouldLoseAnswers() const
 {
-    const KnowledgeBase& kb = *knowledgeBase;
-    for (int j = 0; j < kb.symptomCount; ++j)
-        if (kb.symptoms[j].answer != ANSWER_UNKNOWN && SymptomApplies(kb, j))
-            return true;
-    return false;
+    return case_->changedSinceSaved() && case_->hasAnswers();
 }
 
-bool CDiagnosisDlg::saveCaseSummary()
+void CDiagnosisDlg::saveCaseSummary()
 {
-    const CaseSummary summary = caseSummary(); // the case as it was when asked for
-    // In the documents folder, or at home where there is none (not where the program runs).
-    QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    if (!folder.exists())
-        folder = QDir::home();
-    const QString suggested = folder.filePath(QDateTime::currentDateTime().toString(
-        QStringLiteral("'sazetak-slucaja-'yyyy-MM-dd-HHmm'.txt'")));
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Spremi sažetak slučaja"), suggested,
-                                     QStringLiteral("Tekstualne datoteke (*.txt);;Sve datoteke (*)"));
-    if (path.isEmpty())
+    // The case as it was when asked for.
+    if (files_.saveSummary(caseSummary().plainText()))
+        case_->markSaved();
+}
+
+bool CDiagnosisDlg::saveCase()
+{
+    if (!files_.saveCase(*case_))
         return false;
-    const QString error =
-        writeFileWhole(path, summary.plainText().toUtf8(), QStringLiteral("Sažetak slučaja"));
-    if (!error.isEmpty()) {
-        MessageBox(error, QStringLiteral("GREŠKA"), MessageIcon::None);
-        return false;
-    }
-    closeGuard_.caseKept();
+    case_->markSaved();
     return true;
+}
+
+void CDiagnosisDlg::openCase()
+{
+    if (!closeGuard_.mayLeave(this, wouldLoseAnswers(), CloseGuard::Leaving::Open))
+        return;
+    if (files_.openCase(*case_) != CaseFileDialogs::Opened::Nothing)
+        showRanking(true);
 }
 
 // The menu acts on the case, never on the item under it: no answer changes here.
@@ -280,11 +280,23 @@ void CDiagnosisDlg::showCaseSummaryMenu(QTreeWidget* tree, const QPoint& positio
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutVisibleInContextMenu(true);
     QAction* save = menu.addAction(QStringLiteral("Spremi sažetak slučaja..."));
+    menu.addSeparator();
+    QAction* saveFile = menu.addAction(QStringLiteral("Spremi slučaj..."));
+    saveFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* openFile = menu.addAction(QStringLiteral("Otvori slučaj..."));
+    openFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    for (QAction* action : {saveFile, openFile})
+        action->setShortcutVisibleInContextMenu(true);
+    addKeyHelp(menu);
     QAction* chosen = menu.exec(tree->viewport()->mapToGlobal(position));
     if (chosen == copy)
         copyCaseSummary();
     else if (chosen == save)
         saveCaseSummary();
+    else if (chosen == saveFile)
+        saveCase();
+    else if (chosen == openFile)
+        openCase();
 }
 
 int CDiagnosisDlg::syndromeAnswerImage(AnswerCode answer) const
@@ -325,8 +337,7 @@ int CDiagnosisDlg::bandImage(int percent) const
 // anew.
 void CDiagnosisDlg::FillSyndromeTree()
 {
-    KnowledgeBase& kb = *knowledgeBase;
-    SortSyndromes(kb);
+    const KnowledgeBase& kb = *knowledgeBase;
     const QList<QTreeWidgetItem*> previous = syndromeTree->invisibleRootItem()->takeChildren();
     const auto count = static_cast<std::size_t>(kb.syndromeCount);
     if (syndromeItems_.size() != count) {
@@ -397,8 +408,7 @@ int CDiagnosisDlg::addSymptomsOf(DiagnosisItem* syndrome, int i)
 // still unknown are kept from one ranking to the next; those answered since go.
 void CDiagnosisDlg::FillSymptomTree()
 {
-    KnowledgeBase& kb = *knowledgeBase;
-    SortSymptoms(kb);
+    const KnowledgeBase& kb = *knowledgeBase;
     const QList<QTreeWidgetItem*> previous = symptomTree->invisibleRootItem()->takeChildren();
     const auto count = static_cast<std::size_t>(kb.symptomCount);
     if (symptomItems_.size() != count) {
@@ -419,10 +429,7 @@ void CDiagnosisDlg::FillSymptomTree()
     int widest = 0;
     QList<QTreeWidgetItem*> items;
     items.reserve(kb.symptomCount);
-    for (int k = 0; k < kb.symptomCount; ++k) {
-        const int j = kb.symptomOrder[k];
-        if (kb.symptoms[j].answer != ANSWER_UNKNOWN)
-            continue;
+    for (const int j : case_->openSymptoms()) {
         const int percent = PercentOf(kb.symptoms[j].weight);
         const QString text = texts_->percentText(percent, texts_->symptomText(j));
         DiagnosisItem*& symptom = symptomItems_[static_cast<std::size_t>(j)];
@@ -490,18 +497,16 @@ bool CDiagnosisDlg::answer(QTreeWidgetItem* item, DiagnosisKey key)
     // Syndrome items carry a parameter above every symptom index.
     if (symptom < 0 || symptom >= knowledgeBase->symptomCount)
         return false;
-    AnswerCode& held = knowledgeBase->symptoms[symptom].answer;
-    const AnswerCode before = held;
+    const AnswerCode before = case_->answer(symptom);
     switch (key) {
-    case DiagnosisKey::Present: held = ANSWER_PRESENT; break;
-    case DiagnosisKey::Absent: held = ANSWER_ABSENT; break;
-    case DiagnosisKey::Unknown: held = ANSWER_UNKNOWN; break;
-    default: CycleAnswer(*knowledgeBase, symptom); break;
+    case DiagnosisKey::Present: case_->setAnswer(symptom, ANSWER_PRESENT); break;
+    case DiagnosisKey::Absent: case_->setAnswer(symptom, ANSWER_ABSENT); break;
+    case DiagnosisKey::Unknown: case_->setAnswer(symptom, ANSWER_UNKNOWN); break;
+    default: case_->cycleAnswer(symptom); break;
     }
-    if (held != before) {
-        showAnswer(symptom, held);
-        showRankingStale(true);
-        closeGuard_.answersChanged();
+    if (case_->answer(symptom) != before) {
+        showAnswer(symptom, case_->answer(symptom));
+        showRankingStale();
     }
     return true;
 }
@@ -553,6 +558,8 @@ void CDiagnosisDlg::keyPressEvent(QKeyEvent* event)
     case DiagnosisKey::None: CDialog::keyPressEvent(event); return;
     case DiagnosisKey::Rerank: OnRerank(); break;
     case DiagnosisKey::CopySummary: copyCaseSummary(); break;
+    case DiagnosisKey::SaveCase: saveCase(); break;
+    case DiagnosisKey::OpenCase: openCase(); break;
     default: answerSelected(key); break;
     }
     event->accept();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "diagnosis/case_file_dialogs.h"
 #include "diagnosis/close_guard.h"
+#include "engine/diagnosis_case.h"
 #include "knowledge/knowledge_base.h"
 #include "platform/dialog.h"
 #include "platform/picture_button.h"
@@ -97,13 +99,18 @@ private:
     int bandImage(int percent) const;
 
     // Bold "<<Rangiraj>>" with a tooltip while an answer has changed since the ranking.
-    void showRankingStale(bool stale);
+    void showRankingStale();
+    // Both trees as the case was last ranked; `anew` makes every item again (the
+    // patient's sex, and so the symptoms that apply, may have changed).
+    void showRanking(bool anew);
     CaseSummary caseSummary() const;
     void copyCaseSummary();
+    void saveCaseSummary();
     // False when nothing was saved: cancelled, or the file could not be written.
-    bool saveCaseSummary();
-    // Some symptom that applies to the patient has an answer.
-    bool hasAnswers() const;
+    bool saveCase();
+    void openCase();
+    // Answers would be lost if the case went now.
+    bool wouldLoseAnswers() const;
     void showCaseSummaryMenu(QTreeWidget* tree, const QPoint& position);
 
     int addSymptomsOf(DiagnosisItem* syndrome, int i);
@@ -116,8 +123,9 @@ private:
     std::unique_ptr<LinksBySyndrome> linksBySyndrome_;
     std::vector<DiagnosisItem*> syndromeItems_;
     std::vector<DiagnosisItem*> symptomItems_;
-    bool rankingStale_ = false;
-    CloseGuard closeGuard_{[this] { return saveCaseSummary(); }};
+    std::unique_ptr<DiagnosisCase> case_;
+    CaseFileDialogs files_{this};
+    CloseGuard closeGuard_{[this] { return saveCase(); }};
 };
 
 } // namespace ordisan

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QKeyEvent;
+class QMenu;
 
 namespace ordisan {
 
@@ -17,6 +18,8 @@ enum class DiagnosisKey {
     Unknown,      // ?
     Rerank,       // F5, Ctrl+R
     CopySummary,  // Ctrl+C
+    SaveCase,     // Ctrl+S
+    OpenCase,     // Ctrl+O
 };
 
 // The command `event` stands for; the answer keys count whatever Shift it took to type
@@ -31,5 +34,7 @@ struct KeyHelpRow {
     QString meaning;
 };
 QList<KeyHelpRow> diagnosisKeyHelp();
+// The rows as a table at the end of `menu`, to read, not to choose.
+void addKeyHelp(QMenu& menu);
 
 } // namespace ordisan
