@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,6 +95,8 @@ private slots:
     void answerKeysAfterTyping();
     void closingAsksBeforeAnswersAreLost_data();
     void closingAsksBeforeAnswersAreLost();
+    void caseFiles_data();
+    void caseFiles();
     void rerankFollowsTheAnswers();
     void summaryOfAKnownCase();
     void savedWholeOrNotAtAll_data();
@@ -399,6 +402,71 @@ void DiagnosisTest::closingAsksBeforeAnswersAreLost()
     QCOMPARE(result == LEFT_OPEN, !closed);
     QCOMPARE(kb->symptoms[0].answer, answers.isEmpty() || answers.startsWith("vru+?")
                                          ? ANSWER_UNKNOWN : ANSWER_PRESENT);
+}
+
+void DiagnosisTest::caseFiles_data()
+{
+    QTest::addColumn<QByteArray>("file"); // code page 1250; empty: the case saved by Ctrl+S
+    QTest::addColumn<QString>("answers"); // of vrućica, kašalj, mučnina after the opening
+    QTest::addColumn<QString>("message"); // the start of the one message, if any
+    QTest::addColumn<bool>("female");     // the trees show a woman's symptoms
+    QTest::newRow("saved, changed, opened again") << QByteArray() << P + U + A << "" << false;
+    QTest::newRow("an unknown text: opened partly")
+        << QByteArray("SLUCAJ: Gripa\r\nSPOL: Z\r\nDA: ka\x9A" "alj\r\nNE: nepoznato\r\n")
+        << U + P + U
+        << u8("Slučaj iz datoteke\n%1\notvoren je djelomično; ovo nije upotrijebljeno:\n\n"
+              "redak 4: baza znanja nema simptom \"nepoznato\"")
+        << true;
+    QTest::newRow("no case file: nothing changes")
+        << QByteArray("SPOL: Z\r\nDA: ka\x9A" "alj\r\n") << U + P + A
+        << u8("Datoteka\n%1\nnije datoteka slučaja; ništa nije promijenjeno.\n\nredak 1: "
+              "SPOL izvan slučaja")
+        << false;
+}
+
+// Through the file dialogs, as a user saves and opens: a saved case opens as it was
+// saved, over answers given since (after the question); a file with texts the knowledge
+// base lacks opens partly and lists them by line; a file that is no case changes nothing.
+void DiagnosisTest::caseFiles()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, answers);
+    QFETCH(QString, message);
+    QFETCH(bool, female);
+    TempFolder temp;
+    const QString path = QString::fromStdString((temp.path() / "slucaj.cxt").string());
+    if (!file.isEmpty())
+        temp.write("slucaj.cxt", file.toStdString());
+    auto kb = clinic(SEX_MALE);
+    ModalWatcher watcher;
+    watcher.press = "&Otvori bez spremanja";
+    watcher.onDialog = [&](QWidget* window) {
+        if (auto* files = qobject_cast<QFileDialog*>(window)) {
+            files->selectFile(path);
+            static_cast<QDialog*>(files)->accept(); // QFileDialog hides it
+        }
+    };
+    QStringList shown;
+    whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
+        right->setFocus();
+        QTest::keyClicks(right, "vru+mucn-");
+        QTest::keyClick(right, file.isEmpty() ? Qt::Key_S : Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClicks(right, "vru?kas+"); // not saved: the opening asks first
+        QTest::keyClick(right, Qt::Key_O, Qt::ControlModifier);
+        for (const char* text : {"vrućica", "kašalj", "mučnina"})
+            shown.append(iconsOf(left, right, u8(text)).first());
+        QCOMPARE(treeLines(left).contains("  izostanak menstruacije"), female);
+    });
+    QCOMPARE(watcher.messages.size(), message.isEmpty() ? 1 : 2); // the question, the report
+    if (!message.isEmpty())
+        QVERIFY2(watcher.messages.last().text.startsWith(message.arg(QDir::toNativeSeparators(path))),
+                 qPrintable(watcher.messages.last().text));
+    QCOMPARE(shown.join(""), answers);
+    if (file.isEmpty()) {
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().endsWith("SPOL: M\r\nDOB: 0\r\nDA: vru\xE6ica\r\nNE: mu\xE8nina\r\n"));
+    }
 }
 
 // Answered symptoms leave the right tree; orders, percentages and icons follow the
