@@ -4,6 +4,7 @@
 
 #include "diagnosis/case_summary.h"
 #include "diagnosis/patient_dlg.h"
+#include "engine/diagnosis_case.h"
 #include "engine/ranking_engine.h"
 #include "platform/file_writer.h"
 
@@ -555,6 +556,27 @@ void DiagnosisTest::summaryOfAKnownCase()
                 "Otvoreni simptomi:\n  (50%) - otežano mokrenje\n  (50%) - đurđica na koži\n"));
     QVERIFY(summary.html().contains(u8("<tr><td valign=\"top\">Prisutni simptomi</td>"
                                        "<td>vrućica<br>kašalj<br>glavobolja</td></tr>")));
+
+    // Twelve syndromes and twelve open symptoms: the first ten and the first five.
+    KnowledgeBaseBuilder many;
+    for (int n = 0; n < 12; ++n)
+        many.link(many.syndrome(("Sindrom " + std::to_string(n)).c_str()),
+                  many.symptom(("simptom " + std::to_string(n)).c_str()));
+    auto big = many.patient(SEX_FEMALE).take();
+    DiagnosisCase ranked(*big);
+    ranked.start();
+    ranked.rank();
+    const QStringList lines =
+        CaseSummary(*big, when, ranked.openSymptoms(), false).plainText().split('\n');
+    const auto listed = [&](const char* label) {
+        const qsizetype first = lines.indexOf(u8(label)) + 1;
+        qsizetype end = first;
+        while (end < lines.size() && lines[end].startsWith("  "))
+            ++end;
+        return end - first;
+    };
+    QCOMPARE(listed("Sindromi (posljednje rangiranje):"), 10);
+    QCOMPARE(listed("Otvoreni simptomi:"), 5);
 }
 
 void DiagnosisTest::savedWholeOrNotAtAll_data()
