@@ -3,6 +3,7 @@
 #include "app/about_dlg.h"
 #include "diagnosis/diagnosis_dlg.h"
 #include "diagnosis/patient_dlg.h"
+#include "platform/arrow_key_buttons.h"
 #include "platform/resources.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
@@ -18,6 +19,12 @@ namespace {
 
 // System commands carry flags in their low four bits.
 constexpr unsigned COMMAND_MASK = 0xFFF0;
+
+// Each action by the first letter of its picture.
+constexpr struct {
+    int id;
+    char key;
+} ACTION_KEYS[] = {{IDC_PREGLED, 'P'}, {IDC_DIJAGNOSTICIRANJE, 'D'}, {IDC_RJECNIK, 'R'}, {IDOK, 'I'}};
 
 } // namespace
 
@@ -52,6 +59,11 @@ bool CMainMenuDlg::OnInitDialog()
     dijagnosticiranjeButton.AutoLoad(IDC_DIJAGNOSTICIRANJE, this);
     rjecnikButton.AutoLoad(IDC_RJECNIK, this);
     izlazakButton.AutoLoad(IDOK, this);
+    new ArrowKeyButtons(this, {pregledButton.button(), dijagnosticiranjeButton.button(),
+                               rjecnikButton.button(), izlazakButton.button()});
+    for (const auto& [id, key] : ACTION_KEYS)
+        if (QWidget* button = GetDlgItem(id))
+            button->setToolTip(QStringLiteral("Tipka %1").arg(QChar(key)));
     return true;
 }
 
@@ -80,6 +92,14 @@ void CMainMenuDlg::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
         sendSysCommand(IDM_ABOUTBOX);
         return;
+    }
+    if ((event->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier) {
+        for (const auto& [id, key] : ACTION_KEYS) {
+            if (event->key() == key) {
+                sendCommand(id);
+                return;
+            }
+        }
     }
     CDialog::keyPressEvent(event);
 }

@@ -30,7 +30,8 @@ protected:
     bool OnCommand(int id) override;
     // The About command (16; the low four bits are ignored) opens the About box.
     bool OnSysCommand(unsigned command, long position) override;
-    // F1, the help key, opens the About box as well.
+    // F1, the help key, opens the About box as well; P, D, R and I are the four
+    // buttons, and the arrow keys move between them.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -3,12 +3,14 @@
 #include "diagnosis/case_print.h"
 #include "diagnosis/case_summary.h"
 #include "diagnosis/diagnosis_item.h"
+#include "diagnosis/diagnosis_keys.h"
 #include "diagnosis/item_text_cache.h"
 #include "diagnosis/item_texts.h"
-#include "diagnosis/text_file.h"
 #include "engine/ranking_engine.h"
 #include "platform/control_backing.h"
 #include "platform/data_exchange.h"
+#include "platform/file_writer.h"
+#include "platform/tree_control.h"
 #include "platform/tree_look.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
@@ -27,6 +29,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTreeWidget>
 
@@ -100,7 +103,8 @@ int CDiagnosisDlg::RunModal(KnowledgeBase* kb)
     symptomAbsentImage = symptomImages.AddIcon(IDI_ABSENT);
     symptomUnknownImage = symptomImages.AddIcon(IDI_UNKNOWN);
     // A new diagnosis starts from nothing known.
-    ResetAnswers(*kb);
+    case_ = std::make_unique<DiagnosisCase>(*kb);
+    case_->start();
     return DoModal();
 }
 
@@ -128,14 +132,14 @@ bool CDiagnosisDlg::OnInitDialog()
     symptomItems_.clear();
     linksBySyndrome_.reset();
 
-    ComputeScoresAndWeights(*knowledgeBase);
-    FillSyndromeTree();
-    FillSymptomTree();
-    showRankingStale(false);
+    case_->rank();
+    showRanking(false);
     // Wherever the focus is in the dialog.
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
             &CDiagnosisDlg::printCaseSummary);
-    return true; // the focus goes to the first tab stop, the left tree
+    // The questions come first: the right tree has the focus, on its first item.
+    symptomTree->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
 void CDiagnosisDlg::prepareTrees()
@@ -153,8 +157,14 @@ void CDiagnosisDlg::prepareTrees()
         showSelectionAlways(entry.tree, templateStyleOf(*this, entry.id, style::SHOWSELALWAYS));
         showTextsWhole(entry.tree, ColumnWidth::SetByFitColumn);
         entry.tree->setAccessibleName(QString::fromUtf8(entry.name));
-        entry.tree->installEventFilter(this);
         entry.tree->viewport()->installEventFilter(this);
+        if (auto* tree = qobject_cast<TreeControl*>(entry.tree))
+            tree->setKeyRule([](const QKeyEvent& event) {
+                const DiagnosisKey key = diagnosisKeyOf(event);
+                if (key == DiagnosisKey::None)
+                    return TreeControl::KeyUse::Tree;
+                return isAnswerKey(key) ? TreeControl::KeyUse::Item : TreeControl::KeyUse::Dialog;
+            });
         entry.tree->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(entry.tree, &QWidget::customContextMenuRequested, this,
                 [this, tree = entry.tree](const QPoint& position) {
@@ -177,7 +187,12 @@ bool CDiagnosisDlg::OnCommand(int id)
     case IDC_PREGLED: OnOverview(); return true;
     case IDC_RJECNIK: OnDictionary(); return true;
     case IDC_RERANK: OnRerank(); return true;
-    default: return CDialog::OnCommand(id); // "Izlazak", Esc and the close box end it
+    case IDOK:     // "Izlazak" and Enter
+    case IDCANCEL: // Esc and the close box
+        if (!closeGuard_.mayLeave(this, wouldLoseAnswers(), CloseGuard::Leaving::Close))
+            return true;
+        return CDialog::OnCommand(id);
+    default: return CDialog::OnCommand(id);
     }
 }
 
@@ -195,15 +210,26 @@ void CDiagnosisDlg::OnDictionary()
 
 void CDiagnosisDlg::OnRerank()
 {
-    ComputeScoresAndWeights(*knowledgeBase);
-    FillSyndromeTree();
-    FillSymptomTree();
-    showRankingStale(false);
+    case_->rank();
+    showRanking(false);
 }
 
-void CDiagnosisDlg::showRankingStale(bool stale)
+void CDiagnosisDlg::showRanking(bool anew)
 {
-    rankingStale_ = stale;
+    if (anew) {
+        // The trees delete the items when they find fewer than they need.
+        syndromeItems_.clear();
+        symptomItems_.clear();
+        linksBySyndrome_.reset();
+    }
+    FillSyndromeTree();
+    FillSymptomTree();
+    showRankingStale();
+}
+
+void CDiagnosisDlg::showRankingStale()
+{
+    const bool stale = case_->outOfDate();
     auto* button = GetDlgItem<QPushButton>(IDC_RERANK);
     if (!button)
         return;
@@ -216,12 +242,8 @@ void CDiagnosisDlg::showRankingStale(bool stale)
 
 CaseSummary CDiagnosisDlg::caseSummary() const
 {
-    std::vector<int> openList;
-    openList.reserve(static_cast<std::size_t>(symptomTree->topLevelItemCount()));
-    for (int i = 0; i < symptomTree->topLevelItemCount(); ++i)
-        if (const DiagnosisItem* item = diagnosisItem(symptomTree->topLevelItem(i)))
-            openList.push_back(item->parameter());
-    return CaseSummary(*knowledgeBase, QDateTime::currentDateTime(), openList, rankingStale_);
+    return CaseSummary(*knowledgeBase, QDateTime::currentDateTime(), case_->openSymptoms(),
+                       case_->outOfDate());
 }
 
 // Plain text for any program, HTML for an office program, which pastes it as a table.
@@ -232,25 +254,35 @@ void CDiagnosisDlg::copyCaseSummary()
     data->setText(summary.plainText());
     data->setHtml(summary.html());
     QGuiApplication::clipboard()->setMimeData(data);
+    case_->markSaved();
+}
+
+bool CDiagnosisDlg::wouldLoseAnswers() const
+{
+    return case_->changedSinceSaved() && case_->hasAnswers();
 }
 
 void CDiagnosisDlg::saveCaseSummary()
 {
-    const CaseSummary summary = caseSummary(); // the case as it was when asked for
-    // In the documents folder, or at home where there is none (not where the program runs).
-    QDir folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    if (!folder.exists())
-        folder = QDir::home();
-    const QString suggested = folder.filePath(QDateTime::currentDateTime().toString(
-        QStringLiteral("'sazetak-slucaja-'yyyy-MM-dd-HHmm'.txt'")));
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Spremi sažetak slučaja"), suggested,
-                                     QStringLiteral("Tekstualne datoteke (*.txt);;Sve datoteke (*)"));
-    if (path.isEmpty())
+    // The case as it was when asked for.
+    if (files_.saveSummary(caseSummary().plainText()))
+        case_->markSaved();
+}
+
+bool CDiagnosisDlg::saveCase()
+{
+    if (!files_.saveCase(*case_))
+        return false;
+    case_->markSaved();
+    return true;
+}
+
+void CDiagnosisDlg::openCase()
+{
+    if (!closeGuard_.mayLeave(this, wouldLoseAnswers(), CloseGuard::Leaving::Open))
         return;
-    const QString error = writeTextFile(path, summary.plainText());
-    if (!error.isEmpty())
-        MessageBox(error, QStringLiteral("GREŠKA"), MessageIcon::None);
+    if (files_.openCase(*case_) != CaseFileDialogs::Opened::Nothing)
+        showRanking(true);
 }
 
 // On paper or into a PDF file, through the print dialog; A4 unless the user picks
@@ -285,6 +317,14 @@ void CDiagnosisDlg::showCaseSummaryMenu(QTreeWidget* tree, const QPoint& positio
     QAction* print = menu.addAction(QStringLiteral("Ispiši sažetak slučaja..."));
     print->setShortcut(QKeySequence::Print);
     print->setShortcutVisibleInContextMenu(true);
+    menu.addSeparator();
+    QAction* saveFile = menu.addAction(QStringLiteral("Spremi slučaj..."));
+    saveFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* openFile = menu.addAction(QStringLiteral("Otvori slučaj..."));
+    openFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    for (QAction* action : {saveFile, openFile})
+        action->setShortcutVisibleInContextMenu(true);
+    addKeyHelp(menu);
     QAction* chosen = menu.exec(tree->viewport()->mapToGlobal(position));
     if (chosen == copy)
         copyCaseSummary();
@@ -292,6 +332,10 @@ void CDiagnosisDlg::showCaseSummaryMenu(QTreeWidget* tree, const QPoint& positio
         saveCaseSummary();
     else if (chosen == print)
         printCaseSummary();
+    else if (chosen == saveFile)
+        saveCase();
+    else if (chosen == openFile)
+        openCase();
 }
 
 int CDiagnosisDlg::syndromeAnswerImage(AnswerCode answer) const
@@ -332,8 +376,7 @@ int CDiagnosisDlg::bandImage(int percent) const
 // anew.
 void CDiagnosisDlg::FillSyndromeTree()
 {
-    KnowledgeBase& kb = *knowledgeBase;
-    SortSyndromes(kb);
+    const KnowledgeBase& kb = *knowledgeBase;
     const QList<QTreeWidgetItem*> previous = syndromeTree->invisibleRootItem()->takeChildren();
     const auto count = static_cast<std::size_t>(kb.syndromeCount);
     if (syndromeItems_.size() != count) {
@@ -371,6 +414,7 @@ void CDiagnosisDlg::FillSyndromeTree()
     }
     syndromeTree->addTopLevelItems(items);
     fitColumn(syndromeTree, widest);
+    showFromTop(syndromeTree);
 }
 
 // The children of a new syndrome item; the width the widest of them needs.
@@ -403,8 +447,7 @@ int CDiagnosisDlg::addSymptomsOf(DiagnosisItem* syndrome, int i)
 // still unknown are kept from one ranking to the next; those answered since go.
 void CDiagnosisDlg::FillSymptomTree()
 {
-    KnowledgeBase& kb = *knowledgeBase;
-    SortSymptoms(kb);
+    const KnowledgeBase& kb = *knowledgeBase;
     const QList<QTreeWidgetItem*> previous = symptomTree->invisibleRootItem()->takeChildren();
     const auto count = static_cast<std::size_t>(kb.symptomCount);
     if (symptomItems_.size() != count) {
@@ -425,10 +468,7 @@ void CDiagnosisDlg::FillSymptomTree()
     int widest = 0;
     QList<QTreeWidgetItem*> items;
     items.reserve(kb.symptomCount);
-    for (int k = 0; k < kb.symptomCount; ++k) {
-        const int j = kb.symptomOrder[k];
-        if (kb.symptoms[j].answer != ANSWER_UNKNOWN)
-            continue;
+    for (const int j : case_->openSymptoms()) {
         const int percent = PercentOf(kb.symptoms[j].weight);
         const QString text = texts_->percentText(percent, texts_->symptomText(j));
         DiagnosisItem*& symptom = symptomItems_[static_cast<std::size_t>(j)];
@@ -445,6 +485,17 @@ void CDiagnosisDlg::FillSymptomTree()
     }
     symptomTree->addTopLevelItems(items);
     fitColumn(symptomTree, widest);
+    showFromTop(symptomTree);
+}
+
+// A refilled tree shows its best items, and typing and the answer keys go on from the
+// first of them.
+void CDiagnosisDlg::showFromTop(QTreeWidget* tree)
+{
+    if (QTreeWidgetItem* first = tree->topLevelItem(0))
+        tree->setCurrentItem(first);
+    tree->scrollToTop();
+    tree->horizontalScrollBar()->setValue(0);
 }
 
 void CDiagnosisDlg::OnDblclkSyndromeTree(const QPoint& position)
@@ -473,6 +524,11 @@ void CDiagnosisDlg::cycleAnswerAt(QTreeWidget* tree, const QPoint& position)
 
 bool CDiagnosisDlg::cycleAnswerOf(QTreeWidgetItem* item)
 {
+    return answer(item, DiagnosisKey::CycleAnswer);
+}
+
+bool CDiagnosisDlg::answer(QTreeWidgetItem* item, DiagnosisKey key)
+{
     const DiagnosisItem* shown = diagnosisItem(item);
     if (!shown)
         return false;
@@ -480,9 +536,32 @@ bool CDiagnosisDlg::cycleAnswerOf(QTreeWidgetItem* item)
     // Syndrome items carry a parameter above every symptom index.
     if (symptom < 0 || symptom >= knowledgeBase->symptomCount)
         return false;
-    showAnswer(symptom, CycleAnswer(*knowledgeBase, symptom));
-    showRankingStale(true);
+    const AnswerCode before = case_->answer(symptom);
+    switch (key) {
+    case DiagnosisKey::Present: case_->setAnswer(symptom, ANSWER_PRESENT); break;
+    case DiagnosisKey::Absent: case_->setAnswer(symptom, ANSWER_ABSENT); break;
+    case DiagnosisKey::Unknown: case_->setAnswer(symptom, ANSWER_UNKNOWN); break;
+    default: case_->cycleAnswer(symptom); break;
+    }
+    if (case_->answer(symptom) != before) {
+        showAnswer(symptom, case_->answer(symptom));
+        showRankingStale();
+    }
     return true;
+}
+
+// An answer key on the selected item of the focused tree. On a syndrome, + and - open
+// and close it, as in any tree.
+void CDiagnosisDlg::answerSelected(DiagnosisKey key)
+{
+    auto* tree = qobject_cast<QTreeWidget*>(focusWidget());
+    if (tree != syndromeTree && tree != symptomTree)
+        return;
+    QTreeWidgetItem* current = tree->currentItem();
+    if (!current || !current->isSelected() || answer(current, key))
+        return;
+    if (key == DiagnosisKey::Present || key == DiagnosisKey::Absent)
+        current->setExpanded(key == DiagnosisKey::Present);
 }
 
 // Under every syndrome and in the right tree, expanded or not, in view or not: no
@@ -513,21 +592,21 @@ void CDiagnosisDlg::showAnswer(int symptom, AnswerCode answer)
 
 void CDiagnosisDlg::keyPressEvent(QKeyEvent* event)
 {
-    // The trees take Ctrl+C in eventFilter; a button with the focus passes it up here.
-    if (event->matches(QKeySequence::Copy)) {
-        copyCaseSummary();
-        event->accept();
-        return;
+    // The trees pass the keys the dialog reserves on to here, as the buttons do.
+    switch (const DiagnosisKey key = diagnosisKeyOf(*event)) {
+    case DiagnosisKey::None: CDialog::keyPressEvent(event); return;
+    case DiagnosisKey::Rerank: OnRerank(); break;
+    case DiagnosisKey::CopySummary: copyCaseSummary(); break;
+    case DiagnosisKey::SaveCase: saveCase(); break;
+    case DiagnosisKey::OpenCase: openCase(); break;
+    default: answerSelected(key); break;
     }
-    CDialog::keyPressEvent(event);
+    event->accept();
 }
 
 bool CDiagnosisDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!syndromeTree || !symptomTree)
-        return CDialog::eventFilter(watched, event);
-
-    if (event->type() == QEvent::MouseButtonDblClick) {
+    if (syndromeTree && symptomTree && event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
             if (watched == syndromeTree->viewport())
@@ -536,21 +615,6 @@ bool CDiagnosisDlg::eventFilter(QObject* watched, QEvent* event)
                 OnDblclkSymptomTree(mouse->position().toPoint());
         }
         // The tree's own handling goes on: a syndrome expands or collapses.
-    } else if (event->type() == QEvent::KeyPress
-               && (watched == syndromeTree || watched == symptomTree)) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Copy)) {
-            copyCaseSummary();
-            return true;
-        }
-        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-        if (plain && key->key() == Qt::Key_Space) {
-            auto* tree = static_cast<QTreeWidget*>(watched);
-            QTreeWidgetItem* current = tree->currentItem();
-            // Space answers like a double-click; on a syndrome the tree has it.
-            if (current && current->isSelected() && cycleAnswerOf(current))
-                return true;
-        }
     }
     return CDialog::eventFilter(watched, event);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "diagnosis/case_file_dialogs.h"
+#include "diagnosis/close_guard.h"
+#include "engine/diagnosis_case.h"
 #include "knowledge/knowledge_base.h"
 #include "platform/dialog.h"
 #include "platform/picture_button.h"
@@ -14,6 +17,7 @@ class QTreeWidgetItem;
 namespace ordisan {
 
 class CaseSummary;
+enum class DiagnosisKey;
 class DiagnosisItem;
 class ItemTextCache;
 
@@ -25,7 +29,8 @@ class ItemTextCache;
 // recomputed until "<<Rangiraj>>", whose button shows meanwhile that the ranking is
 // out of date. "PR" and "RJ" open the overview and the dictionary above it. Ctrl+C
 // and the trees' context menu copy or save a summary of the case. The answers stay
-// in the knowledge base when it closes. Ctrl+P prints the summary (CasePrint).
+// in the knowledge base when it closes. Closing it with answers neither copied nor
+// saved asks first (close_guard.h); Ctrl+P prints the summary (CasePrint).
 class CDiagnosisDlg final : public CDialog {
     Q_OBJECT
 public:
@@ -42,9 +47,10 @@ private:
     void DoDataExchange(DataExchange& exchange) override;
     bool OnInitDialog() override;
     bool OnCommand(int id) override;
-    // Double-clicks on the trees' items and Space on a selected symptom.
+    // Double-clicks on the trees' items.
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Ctrl+C copies the case summary wherever the focus is in the dialog.
+    // The keys of diagnosis_keys.h, wherever the focus is in the dialog; the answer
+    // keys act on the selected item of the focused tree.
     void keyPressEvent(QKeyEvent* event) override;
 
     void OnOverview();
@@ -82,6 +88,10 @@ private:
     void cycleAnswerAt(QTreeWidget* tree, const QPoint& position);
     // Cycles the answer of the symptom that `item` shows; false for a syndrome item.
     bool cycleAnswerOf(QTreeWidgetItem* item);
+    // The answer `key` gives the symptom that `item` shows; false for a syndrome item.
+    bool answer(QTreeWidgetItem* item, DiagnosisKey key);
+    void answerSelected(DiagnosisKey key);
+    void showFromTop(QTreeWidget* tree);
     // Every item of `symptom` in both trees shows `answer`.
     void showAnswer(int symptom, AnswerCode answer);
     int syndromeAnswerImage(AnswerCode answer) const;
@@ -89,11 +99,19 @@ private:
     int bandImage(int percent) const;
 
     // Bold "<<Rangiraj>>" with a tooltip while an answer has changed since the ranking.
-    void showRankingStale(bool stale);
+    void showRankingStale();
+    // Both trees as the case was last ranked; `anew` makes every item again (the
+    // patient's sex, and so the symptoms that apply, may have changed).
+    void showRanking(bool anew);
     CaseSummary caseSummary() const;
     void copyCaseSummary();
     void saveCaseSummary();
     void printCaseSummary();
+    // False when nothing was saved: cancelled, or the file could not be written.
+    bool saveCase();
+    void openCase();
+    // Answers would be lost if the case went now.
+    bool wouldLoseAnswers() const;
     void showCaseSummaryMenu(QTreeWidget* tree, const QPoint& position);
 
     int addSymptomsOf(DiagnosisItem* syndrome, int i);
@@ -106,7 +124,9 @@ private:
     std::unique_ptr<LinksBySyndrome> linksBySyndrome_;
     std::vector<DiagnosisItem*> syndromeItems_;
     std::vector<DiagnosisItem*> symptomItems_;
-    bool rankingStale_ = false;
+    std::unique_ptr<DiagnosisCase> case_;
+    CaseFileDialogs files_{this};
+    CloseGuard closeGuard_{[this] { return saveCase(); }};
 };
 
 } // namespace ordisan

@@ -4,6 +4,9 @@
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 
+#include <QKeyEvent>
+#include <QRadioButton>
+
 namespace ordisan {
 
 CPatientDlg::CPatientDlg(QWidget* parent) : CDialog(&PATIENT_TEMPLATE, parent) {}
@@ -25,6 +28,8 @@ bool CPatientDlg::OnInitDialog()
     CDialog::OnInitDialog();
     sexIndex = 0;
     UpdateData(false);
+    if (QWidget* ageField = GetDlgItem(IDC_AGE))
+        ageField->installEventFilter(this);
     return true; // the focus goes to the first tab stop, the age field
 }
 
@@ -45,6 +50,36 @@ void CPatientDlg::OnOK()
     knowledgeBase->patientAge = age;
     knowledgeBase->patientSex = sex;
     EndDialog(IDOK);
+}
+
+bool CPatientDlg::chooseSex(const QKeyEvent& event)
+{
+    if (event.modifiers() & ~(Qt::ShiftModifier | Qt::AltModifier))
+        return false;
+    const QString letter = event.text().toLower();
+    int id = 0;
+    if (letter == u"m" || (letter.isEmpty() && event.key() == Qt::Key_M))
+        id = IDC_SEX_MALE;
+    else if (letter == u"z" || letter == u"ž" || (letter.isEmpty() && event.key() == Qt::Key_Z))
+        id = IDC_SEX_FEMALE;
+    auto* radio = id ? GetDlgItem<QRadioButton>(id) : nullptr;
+    if (!radio)
+        return false;
+    radio->setChecked(true);
+    return true;
+}
+
+void CPatientDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (!chooseSex(*event))
+        CDialog::keyPressEvent(event);
+}
+
+bool CPatientDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && chooseSex(*static_cast<QKeyEvent*>(event)))
+        return true;
+    return CDialog::eventFilter(watched, event);
 }
 
 } // namespace ordisan

@@ -11,7 +11,8 @@ namespace ordisan {
 // patient's age and sex. "Dalje >>" (or Enter) stores both in the knowledge base and
 // ends it with IDOK, after which the diagnosis runs; "Otkaži", Esc and the close box
 // end it with IDCANCEL and store nothing. It opens with "0" and "Muški spol" every
-// time: it never shows the previous patient.
+// time: it never shows the previous patient. M and Ž (or Z) choose the sex wherever the
+// focus is, the age field included, where letters have no place.
 class CPatientDlg final : public CDialog {
     Q_OBJECT
 public:
@@ -26,6 +27,10 @@ protected:
     void DoDataExchange(DataExchange& exchange) override;
     bool OnInitDialog() override;
     void OnOK() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // True when `event` chose a sex.
+    bool chooseSex(const QKeyEvent& event);
 
     std::uint32_t age = 0;
     int sexIndex = -1; // 0 "Muški spol", 1 "Ženski spol", -1 none

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ordisan {
 
@@ -31,6 +32,26 @@ void messageBox(QWidget* owner, const QString& text, const QString& caption, Mes
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))
         ok->setIcon(QIcon());
     box.exec();
+}
+
+int questionBox(QWidget* owner, const QString& text, const QString& caption,
+                const QStringList& buttons, int defaultButton, int escapeButton)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton,
+                    owner ? owner : defaultOwner());
+    box.setFont(dialogFont());
+    box.setTextFormat(Qt::PlainText);
+    QList<QPushButton*> added;
+    for (const QString& label : buttons)
+        added.append(box.addButton(label, QMessageBox::ActionRole));
+    // Action buttons in the order given, rather than sorted by a role.
+    if (defaultButton >= 0 && defaultButton < added.size())
+        box.setDefaultButton(added[defaultButton]);
+    if (escapeButton >= 0 && escapeButton < added.size())
+        box.setEscapeButton(added[escapeButton]);
+    box.exec();
+    const auto chosen = added.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return chosen >= 0 ? static_cast<int>(chosen) : escapeButton;
 }
 
 } // namespace ordisan

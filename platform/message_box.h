@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -15,5 +16,11 @@ enum class MessageIcon {
 // A modal message box with one OK button; returns when the user has dismissed it.
 // A null owner means the default owner (window_owner.h).
 void messageBox(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon);
+
+// A modal question with the given buttons, left to right; returns the index of the
+// button chosen. Enter chooses `defaultButton`; Esc and the close box choose
+// `escapeButton`. A button's text may mark its key with '&'.
+int questionBox(QWidget* owner, const QString& text, const QString& caption,
+                const QStringList& buttons, int defaultButton, int escapeButton);
 
 } // namespace ordisan

@@ -18,8 +18,8 @@ namespace ordisan {
 namespace {
 
 // A typed letter: printable and not blank; control characters such as Backspace's are
-// no letters. A blank only joins a search already begun ("zaduha pri"), so that Space
-// keeps its own meaning otherwise (in the diagnosis dialog it answers first).
+// no letters. A blank only joins a search already begun ("zaduha pri"): no item text is
+// looked for by its leading blank. Keys a dialog reserves never get here.
 bool isSearchLetter(const QString& text, bool searching)
 {
     return !text.isEmpty() && std::all_of(text.begin(), text.end(), [searching](QChar c) {
@@ -61,21 +61,32 @@ void TreeControl::keyboardSearch(const QString& search)
     if (!extending)
         typed_.clear();
     typed_ += search;
-    showSearchText();
     // A longer text may still fit the item found for the shorter one.
     findTyped(extending);
+    showSearchText();
 }
 
 void TreeControl::keyPressEvent(QKeyEvent* event)
 {
+    if (const KeyUse use = keyRule_ ? keyRule_(*event) : KeyUse::Tree; use != KeyUse::Tree) {
+        if (use == KeyUse::Item && foundNothing_ && searchEnd_.isActive()) {
+            // The tooltip goes on saying that nothing was found; letters start anew.
+            typed_.clear();
+            event->accept();
+            return;
+        }
+        endSearch();
+        event->ignore();
+        return;
+    }
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && event->key() == Qt::Key_Backspace && searchEnd_.isActive()) {
         typed_.chop(1);
         if (typed_.isEmpty()) {
             endSearch();
         } else {
-            showSearchText();
             findTyped(true);
+            showSearchText();
         }
         event->accept();
         return;
@@ -97,6 +108,7 @@ void TreeControl::focusOutEvent(QFocusEvent* event)
 
 void TreeControl::findTyped(bool fromCurrent)
 {
+    foundNothing_ = true;
     QList<QTreeWidgetItem*> items;
     for (QTreeWidgetItemIterator it(this); *it; ++it)
         items.append(*it);
@@ -115,6 +127,7 @@ void TreeControl::findTyped(bool fromCurrent)
             found = item;
         }
     }
+    foundNothing_ = !found;
     if (!found)
         return;
     // Branches opened for an earlier find of this search close again, unless they
@@ -143,7 +156,8 @@ void TreeControl::findTyped(bool fromCurrent)
 void TreeControl::showSearchText()
 {
     searchTip_->setFont(font());
-    searchTip_->setText(QStringLiteral("Traži: ") + typed_);
+    searchTip_->setText(QStringLiteral("Traži: ") + typed_
+                        + (foundNothing_ ? QStringLiteral(" – nije pronađeno") : QString()));
     searchTip_->adjustSize();
     const QPoint topLeft = mapToGlobal(QPoint(0, 0));
     const QScreen* shownOn = screen();
@@ -157,6 +171,7 @@ void TreeControl::endSearch()
 {
     searchEnd_.stop();
     typed_.clear();
+    foundNothing_ = false;
     openedBySearch_.clear();
     searchTip_->hide();
 }

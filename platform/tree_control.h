@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <functional>
+
 class QLabel;
 
 namespace ordisan {
@@ -25,6 +27,15 @@ public:
 
     // The text typed so far; empty once the keyboard-input interval has passed.
     QString searchText() const { return typed_; }
+
+    // What a key means in this tree: the tree's own (letters search, arrows move), or
+    // a key its dialog reserves. A reserved key ends the search and goes on to the
+    // dialog; one that acts on the current item (an answer) is dropped instead while
+    // the typed letters find nothing, so that it never acts on an item they did not
+    // find.
+    enum class KeyUse { Tree, Item, Dialog };
+    using KeyRule = std::function<KeyUse(const QKeyEvent&)>;
+    void setKeyRule(KeyRule rule) { keyRule_ = std::move(rule); }
 
     // Adds typed letters to the search text (a pause first starts a new one) and
     // selects the best item from the current one on: a word beginning with the text
@@ -49,6 +60,8 @@ private:
 
     bool linesShown_ = false;
     QString typed_;
+    bool foundNothing_ = false;
+    KeyRule keyRule_;
     // The branches this search has opened, to close when it moves on.
     QList<QPersistentModelIndex> openedBySearch_;
     QTimer searchEnd_;

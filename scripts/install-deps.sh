@@ -14,7 +14,8 @@ PACKAGES=(
   libgl-dev                        # Qt 6's CMake package asks for OpenGL headers
   fonts-dejavu-core                # the lettering inside the pictures
   fonts-crosextra-carlito          # the dialog font
-  xvfb xdotool xclip               # the walk under a virtual X server: keys, clipboard
+  xvfb xdotool xclip               # the walks under a virtual X server: keys, clipboard
+  python3                          # the keyboard walk reads ordisan-check's JSON
   poppler-utils                    # pdftotext: the printed summary read back in a test
   "$@"                             # what the calling script needs besides
 )

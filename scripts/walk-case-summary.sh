@@ -1,86 +1,43 @@
 #!/usr/bin/env bash
 # A diagnosis walked as a user walks it, with real key presses under a virtual X
-# server: the program on data/, a female patient of 47, "lavez" typed in the right
-# tree to find "lavežni kašalj", Space to answer it present, Ctrl+C, and the clipboard
-# read back. Fails unless the symptom is listed under "Prisutni simptomi:".
-# Needs xvfb, xdotool and xclip (scripts/install-deps.sh); builds the program if needed.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-root=$PWD
-program=$root/build/default/app/ordisan
-symptom='lavežni kašalj'
-if [ ! -x "$program" ]; then
-  cmake --preset default
-  cmake --build build/default -j2 --target ordisan
-fi
+# server: the program on data/, D in the main menu, a female patient of 47, "lavez"
+# typed in the right tree to find "lavežni kašalj", Space to answer it present, then
+# "gubit povrac " at typing speed (each Space ends its search), Ctrl+C, and the
+# clipboard read back. Fails unless all three symptoms are listed under "Prisutni
+# simptomi:". Needs xvfb, xdotool and xclip (scripts/install-deps.sh).
+source "$(dirname "$0")/walk-common.sh"
+symptoms=('lavežni kašalj' 'gubitak apetita' 'povraćanje')
 
-work=$(mktemp -d)
-app=""
-# A display number of Xvfb's own choosing, so that no other X server is disturbed.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-cleanup() {
-  if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; wait "$app" 2>/dev/null || true; fi
-  kill "$xvfb" 2>/dev/null || true
-  wait "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "walk: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -1 "$work/display")
-
-window() {
-  local id
-  id=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1) || true
-  [ -n "$id" ] || { echo "walk: no window \"$1\"" >&2; exit 1; }
-  echo "$id"
-}
-focus() { xdotool windowfocus --sync "$1"; sleep 0.3; }
-
-(cd "$root/data" && exec "$program") >"$work/program.log" 2>&1 &
-app=$!
-
-# The loader closes itself a few seconds after a clean load; then the main menu shows.
-window '^Ordisan loader\.\.\.$' >/dev/null
-menu=$(window '^Ordisan$')
+start_program
+menu=$(main_menu)
 focus "$menu"
-# "Dijagnosticiranje" is the picture button at 194, 211, 255 × 43 px.
-eval "$(xdotool getwindowgeometry --shell "$menu")"
-xdotool mousemove $((X + 194 + 127)) $((Y + 211 + 21)) click 1
+keys d
 
-# The patient: age 47 typed over the 0, "Ženski spol" by the arrow key, Enter.
-patient=$(window '^Osnovni podaci o pacijentu$')
-focus "$patient"
-xdotool key ctrl+a
-xdotool type --delay 80 47
-xdotool key Tab Down Return
+# The patient: age 47 typed over the 0, Z for "Ženski spol", Enter.
+focus "$(window '^Osnovni podaci o pacijentu$')"
+keys ctrl+a 4 7 z Return
 
-# The diagnosis opens with the focus in the left tree; Tab goes to the right one.
-diagnosis=$(window '^Dijagnosticiranje$')
-focus "$diagnosis"
-xdotool key Tab
-xdotool type --delay 80 lavez
-xdotool key space
-sleep 0.3
-xdotool key ctrl+c
-sleep 0.5
-summary=$(xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null || true)
+# The diagnosis opens with the focus in the right tree.
+focus "$(window '^Dijagnosticiranje$')"
+keys l a v e z space
+keys g u b i t space p o v r a c space ctrl+c
+summary=$(clipboard_with "Prisutni simptomi:")
 
-xdotool key Escape # the diagnosis closes
-sleep 0.3
-focus "$menu"
-xdotool key Escape # and the main menu ends the program
-for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+keys Escape # copied, so the diagnosis closes without a question
+end_program "$menu"
 
-if printf '%s\n' "$summary" |
-    awk -v want="  $symptom" '/^Prisutni simptomi:$/ { under = 1; next }
-                              /^[^ ]/ { under = 0 }
-                              under && $0 == want { found = 1 }
-                              END { exit !found }'; then
-  echo "walk: \"$symptom\" is listed under \"Prisutni simptomi:\""
-else
-  echo "walk: \"$symptom\" is not listed under \"Prisutni simptomi:\"; the clipboard held:" >&2
-  printf '%s\n' "$summary" >&2
-  exit 1
-fi
+status=0
+for symptom in "${symptoms[@]}"; do
+  if printf '%s\n' "$summary" |
+      awk -v want="  $symptom" '/^Prisutni simptomi:$/ { under = 1; next }
+                                /^[^ ]/ { under = 0 }
+                                under && $0 == want { found = 1 }
+                                END { exit !found }'; then
+    echo "walk: \"$symptom\" is listed under \"Prisutni simptomi:\""
+  else
+    echo "walk: \"$symptom\" is not listed under \"Prisutni simptomi:\"" >&2
+    status=1
+  fi
+done
+[ "$status" = 0 ] || { echo "walk: the clipboard held:" >&2; printf '%s\n' "$summary" >&2; }
+exit "$status"

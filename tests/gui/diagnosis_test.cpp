@@ -4,17 +4,26 @@
 
 #include "diagnosis/case_summary.h"
 #include "diagnosis/patient_dlg.h"
-#include "diagnosis/text_file.h"
+#include "engine/diagnosis_case.h"
 #include "engine/ranking_engine.h"
+#include "platform/file_writer.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <csignal>
 
 using namespace ordisan;
 using namespace ordisan::test;
@@ -31,6 +40,26 @@ void click(CDialog& dialog, int id)
     QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {},
                       dialog.GetDlgItem(id)->geometry().center());
 }
+
+// While it lives, files this process writes may grow to `bytes` at most; a write beyond
+// fails with EFBIG instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = std::min(bytes, old_.rlim_max);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+};
 
 constexpr int CLICK = 0; // "Dalje >>" clicked
 constexpr int CLOSE_BOX = 1;
@@ -63,6 +92,12 @@ private slots:
     void opens();
     void answersReachEveryItemOfTheSymptom();
     void doubleClickBesideItemsChangesNothing();
+    void answerKeysAfterTyping_data();
+    void answerKeysAfterTyping();
+    void closingAsksBeforeAnswersAreLost_data();
+    void closingAsksBeforeAnswersAreLost();
+    void caseFiles_data();
+    void caseFiles();
     void rerankFollowsTheAnswers();
     void summaryOfAKnownCase();
     void savedWholeOrNotAtAll_data();
@@ -171,7 +206,8 @@ void DiagnosisTest::opens()
                  u8("(50%) - vrućica =%1,(50%) - kašalj =%1,(50%) - glavobolja =%1,(50%) - "
                     "mučnina =%1,(50%) - otežano mokrenje =%1,(50%) - đurđica na koži =%1")
                      .arg(U));
-        QCOMPARE(dialog.focusWidget(), left);
+        QCOMPARE(dialog.focusWidget(), right);
+        QCOMPARE(right->currentItem(), right->topLevelItem(0));
         for (int i = 0; i < left->topLevelItemCount(); ++i)
             QVERIFY(!left->topLevelItem(i)->isExpanded());
     });
@@ -220,6 +256,18 @@ void DiagnosisTest::answersReachEveryItemOfTheSymptom()
         left->scrollToBottom();
         doubleClick(right, right->topLevelItem(right->topLevelItemCount() - 1));
         QCOMPARE(iconsOf(left, right, u8("zajednički")), QStringList({A, A, A}));
+        // F5 re-ranks: both trees from their top, the right one's first item current,
+        // so that an answer key goes on from there; Ctrl+R re-ranks too.
+        right->setFocus();
+        QTest::keyClick(right, Qt::Key_F5);
+        QCOMPARE(left->verticalScrollBar()->value() + right->verticalScrollBar()->value(), 0);
+        QTreeWidgetItem* top = right->topLevelItem(0);
+        QCOMPARE(right->currentItem(), top);
+        const QString topText = top->text(0);
+        QTest::keyClick(right, Qt::Key_Plus);
+        QTest::keyClick(right, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(right->topLevelItem(0)->text(0) != topText);
+        QVERIFY(right->findItems(topText, Qt::MatchExactly).isEmpty());
     });
 }
 
@@ -254,6 +302,172 @@ void DiagnosisTest::doubleClickBesideItemsChangesNothing()
         doubleClick(left, gripa);
         QCOMPARE(both(), before);
     });
+}
+
+void DiagnosisTest::answerKeysAfterTyping_data()
+{
+    QTest::addColumn<QString>("typed"); // all within the pause that ends a search
+    QTest::addColumn<QString>("answers"); // of "gubitak apetita" and "povraćanje"
+    QTest::addColumn<QString>("tip");     // the search tooltip after the keys, if shown
+    QTest::newRow("Space ends each search") << "gubit povrac " << P + P << "";
+    QTest::newRow("+ and -") << "gubit+povrac-" << P + A << "";
+    QTest::newRow("? after +") << "povrac+?" << U + U << "";
+    QTest::newRow("nothing found: Space answers nothing")
+        << "gubitx " << U + U << u8("Traži: gubitx – nije pronađeno");
+    QTest::newRow("and the next letters search anew") << "gubitx povrac " << U + P << "";
+}
+
+// Typed as fast as a person types: an answer key answers the item the letters found and
+// ends the search; while the letters find nothing it answers nothing, and the tooltip
+// says so.
+void DiagnosisTest::answerKeysAfterTyping()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, answers);
+    QFETCH(QString, tip);
+    KnowledgeBaseBuilder b;
+    const int gastro = b.syndrome("Gastroenteritis");
+    const int gubitak = b.symptom("gubitak apetita");
+    b.link(gastro, gubitak);
+    b.link(gastro, b.symptom(cp1250("povraćanje").c_str()));
+    b.link(gastro, b.symptom("proljev"));
+    b.link(b.syndrome("Apendicitis"), gubitak);
+    auto kb = b.patient(SEX_FEMALE).take();
+    whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
+        right->setFocus();
+        QTest::keyClicks(right, typed);
+        QCOMPARE(iconsOf(left, right, "gubitak apetita").first()
+                     + iconsOf(left, right, u8("povraćanje")).first(),
+                 answers);
+        const auto* shown = right->findChild<QLabel*>(QStringLiteral("searchTip"));
+        QCOMPARE(shown->isVisible() ? shown->text() : QString(), tip);
+    });
+}
+
+void DiagnosisTest::closingAsksBeforeAnswersAreLost_data()
+{
+    QTest::addColumn<QString>("answers"); // typed in the right tree; ^C copies the summary
+    QTest::addColumn<int>("how");         // a key in the right tree, IDOK clicked, or CLOSE_BOX
+    QTest::addColumn<QString>("press");   // in the question, if one comes
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+    const QString back = u8("&Natrag na slučaj"), close = "&Zatvori bez spremanja";
+    QTest::newRow("no answers: Esc") << "" << int(Qt::Key_Escape) << back << false << true;
+    QTest::newRow("answered back to unknown: Enter") << "vru+?" << int(Qt::Key_Return) << back
+                                                     << false << true;
+    QTest::newRow("copied: Izlazak") << "vru+^C" << int(IDOK) << back << false << true;
+    QTest::newRow("answered: Enter, back") << "vru+" << int(Qt::Key_Return) << back << true
+                                           << false;
+    QTest::newRow("answered: Esc, back") << "vru+" << int(Qt::Key_Escape) << back << true << false;
+    QTest::newRow("changed after a copy: close box, close anyway")
+        << "vru+^Ckas-" << CLOSE_BOX << close << true << true;
+    QTest::newRow("answered: Izlazak, close anyway") << "vru+" << int(IDOK) << close << true << true;
+}
+
+// Every way out passes the same question, asked once and only while answers would be
+// lost; going back leaves the case as it was.
+void DiagnosisTest::closingAsksBeforeAnswersAreLost()
+{
+    QFETCH(QString, answers);
+    QFETCH(int, how);
+    QFETCH(QString, press);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
+    auto kb = clinic(SEX_MALE);
+    ModalWatcher watcher;
+    watcher.press = press;
+    bool open = true;
+    const int result = whileDiagnosing(kb.get(), [&](CDiagnosisDlg& dialog, QTreeWidget*,
+                                                     QTreeWidget* right) {
+        right->setFocus();
+        const QStringList parts = answers.split("^C");
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(right, Qt::Key_C, Qt::ControlModifier);
+            QTest::keyClicks(right, parts[i]);
+        }
+        if (how == IDOK)
+            click(dialog, IDOK);
+        else if (how == CLOSE_BOX)
+            dialog.close();
+        else
+            QTest::keyClick(right, Qt::Key(how));
+        open = dialog.isVisible();
+    });
+    QCOMPARE(watcher.messages.size(), asked ? 1 : 0);
+    if (asked)
+        QCOMPARE(watcher.messages[0].text,
+                 u8("Odgovori ovog slučaja nisu ni spremljeni ni kopirani otkad su se zadnji put "
+                    "promijenili.\n\nŽelite li spremiti slučaj prije zatvaranja?"));
+    QCOMPARE(!open, closed);
+    QCOMPARE(result == LEFT_OPEN, !closed);
+    QCOMPARE(kb->symptoms[0].answer, answers.isEmpty() || answers.startsWith("vru+?")
+                                         ? ANSWER_UNKNOWN : ANSWER_PRESENT);
+}
+
+void DiagnosisTest::caseFiles_data()
+{
+    QTest::addColumn<QByteArray>("file"); // code page 1250; empty: the case saved by Ctrl+S
+    QTest::addColumn<QString>("answers"); // of vrućica, kašalj, mučnina after the opening
+    QTest::addColumn<QString>("message"); // the start of the one message, if any
+    QTest::addColumn<bool>("female");     // the trees show a woman's symptoms
+    QTest::newRow("saved, changed, opened again") << QByteArray() << P + U + A << "" << false;
+    QTest::newRow("an unknown text: opened partly")
+        << QByteArray("SLUCAJ: Gripa\r\nSPOL: Z\r\nDA: ka\x9A" "alj\r\nNE: nepoznato\r\n")
+        << U + P + U
+        << u8("Slučaj iz datoteke\n%1\notvoren je djelomično; ovo nije upotrijebljeno:\n\n"
+              "redak 4: baza znanja nema simptom \"nepoznato\"")
+        << true;
+    QTest::newRow("no case file: nothing changes")
+        << QByteArray("SPOL: Z\r\nDA: ka\x9A" "alj\r\n") << U + P + A
+        << u8("Datoteka\n%1\nnije datoteka slučaja; ništa nije promijenjeno.\n\nredak 1: "
+              "SPOL izvan slučaja")
+        << false;
+}
+
+// Through the file dialogs, as a user saves and opens: a saved case opens as it was
+// saved, over answers given since (after the question); a file with texts the knowledge
+// base lacks opens partly and lists them by line; a file that is no case changes nothing.
+void DiagnosisTest::caseFiles()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, answers);
+    QFETCH(QString, message);
+    QFETCH(bool, female);
+    TempFolder temp;
+    const QString path = QString::fromStdString((temp.path() / "slucaj.cxt").string());
+    if (!file.isEmpty())
+        temp.write("slucaj.cxt", file.toStdString());
+    auto kb = clinic(SEX_MALE);
+    ModalWatcher watcher;
+    watcher.press = "&Otvori bez spremanja";
+    watcher.onDialog = [&](QWidget* window) {
+        if (auto* files = qobject_cast<QFileDialog*>(window)) {
+            files->selectFile(path);
+            static_cast<QDialog*>(files)->accept(); // QFileDialog hides it
+        }
+    };
+    QStringList shown;
+    whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
+        right->setFocus();
+        QTest::keyClicks(right, "vru+mucn-");
+        QTest::keyClick(right, file.isEmpty() ? Qt::Key_S : Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClicks(right, "vru?kas+"); // not saved: the opening asks first
+        QTest::keyClick(right, Qt::Key_O, Qt::ControlModifier);
+        for (const char* text : {"vrućica", "kašalj", "mučnina"})
+            shown.append(iconsOf(left, right, u8(text)).first());
+        QCOMPARE(treeLines(left).contains("  izostanak menstruacije"), female);
+    });
+    QCOMPARE(watcher.messages.size(), message.isEmpty() ? 1 : 2); // the question, the report
+    if (!message.isEmpty())
+        QVERIFY2(watcher.messages.last().text.startsWith(message.arg(QDir::toNativeSeparators(path))),
+                 qPrintable(watcher.messages.last().text));
+    QCOMPARE(shown.join(""), answers);
+    if (file.isEmpty()) {
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().endsWith("SPOL: M\r\nDOB: 0\r\nDA: vru\xE6ica\r\nNE: mu\xE8nina\r\n"));
+    }
 }
 
 // Answered symptoms leave the right tree; orders, percentages and icons follow the
@@ -298,6 +512,7 @@ void DiagnosisTest::rerankFollowsTheAnswers()
                                       "(50%) - đurđica na koži").split(','));
         QVERIFY(!left->topLevelItem(1)->isExpanded());
         left->topLevelItem(0)->setExpanded(true);
+        left->setFocus();
         left->setCurrentItem(left->topLevelItem(0)->child(0));
         QTest::keyClick(left, Qt::Key_Space);
         QCOMPARE(stale(left), isStale);
@@ -341,36 +556,70 @@ void DiagnosisTest::summaryOfAKnownCase()
                 "Otvoreni simptomi:\n  (50%) - otežano mokrenje\n  (50%) - đurđica na koži\n"));
     QVERIFY(summary.html().contains(u8("<tr><td valign=\"top\">Prisutni simptomi</td>"
                                        "<td>vrućica<br>kašalj<br>glavobolja</td></tr>")));
+
+    // Twelve syndromes and twelve open symptoms: the first ten and the first five.
+    KnowledgeBaseBuilder many;
+    for (int n = 0; n < 12; ++n)
+        many.link(many.syndrome(("Sindrom " + std::to_string(n)).c_str()),
+                  many.symptom(("simptom " + std::to_string(n)).c_str()));
+    auto big = many.patient(SEX_FEMALE).take();
+    DiagnosisCase ranked(*big);
+    ranked.start();
+    ranked.rank();
+    const QStringList lines =
+        CaseSummary(*big, when, ranked.openSymptoms(), false).plainText().split('\n');
+    const auto listed = [&](const char* label) {
+        const qsizetype first = lines.indexOf(u8(label)) + 1;
+        qsizetype end = first;
+        while (end < lines.size() && lines[end].startsWith("  "))
+            ++end;
+        return end - first;
+    };
+    QCOMPARE(listed("Sindromi (posljednje rangiranje):"), 10);
+    QCOMPARE(listed("Otvoreni simptomi:"), 5);
 }
 
 void DiagnosisTest::savedWholeOrNotAtAll_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("a new file") << QStringLiteral("sazetak.txt") << true;
-    QTest::newRow("over an older, longer file") << QStringLiteral("stari.txt") << true;
-    QTest::newRow("in a missing folder") << QStringLiteral("nema/sazetak.txt") << false;
-    QTest::newRow("over a folder") << QStringLiteral("mapa") << false;
+    QTest::addColumn<bool>("diskFull"); // every write fails as on a full disk
+    QTest::newRow("a new file") << QStringLiteral("sazetak.txt") << true << false;
+    QTest::newRow("over an older, longer file") << QStringLiteral("stari.txt") << true << false;
+    QTest::newRow("in a missing folder") << QStringLiteral("nema/sazetak.txt") << false << false;
+    QTest::newRow("over a folder") << QStringLiteral("mapa") << false << false;
+    QTest::newRow("disk full: a new file") << QStringLiteral("sazetak.txt") << false << true;
+    QTest::newRow("disk full: over an older file") << QStringLiteral("stari.txt") << false << true;
 }
 
-// A failure says where; nothing half-written is left beside the files the test made.
+// A failure says where; nothing half-written is left beside the files the test made, and
+// an older file stays as it was. The full disk is a real failing write: a file-size limit
+// of zero on this process makes every write fail with EFBIG.
 void DiagnosisTest::savedWholeOrNotAtAll()
 {
     QFETCH(QString, name);
     QFETCH(bool, saved);
+    QFETCH(bool, diskFull);
     TempFolder temp;
-    temp.write("stari.txt", "staro, mnogo duže od novog");
+    const std::string older = "staro, mnogo duže od novog";
+    temp.write("stari.txt", older);
     std::filesystem::create_directory(temp.path() / "mapa");
     const QDir folder(QString::fromStdString(temp.path().string()));
     const QString text = u8("Prisutni simptomi:\n  vrućica, šum, žeđ\n");
-    const QString error = writeTextFile(folder.filePath(name), text);
+    QString error;
+    {
+        const FileSizeLimit limit(diskFull ? 0 : RLIM_INFINITY);
+        error = writeFileWhole(folder.filePath(name), text.toUtf8(), u8("Sažetak slučaja"));
+    }
     QFile file(folder.filePath(name));
+    const QByteArray before = name == QStringLiteral("stari.txt") ? QByteArray::fromStdString(older)
+                                                                 : QByteArray();
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
-             saved ? text.toUtf8() : QByteArray());
+             saved ? text.toUtf8() : before);
     QCOMPARE(error.startsWith(u8("Sažetak slučaja nije spremljen u datoteku\n")
                               + QDir::toNativeSeparators(folder.filePath(name))), !saved);
     QCOMPARE(folder.entryList(QDir::Files | QDir::NoDotAndDotDot).size(),
-             name == QStringLiteral("sazetak.txt") ? 2 : 1);
+             saved && name == QStringLiteral("sazetak.txt") ? 2 : 1);
 }
 
 QTEST_MAIN(DiagnosisTest)

@@ -105,6 +105,9 @@ void ModalWatcher::look()
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         messages.append({box->text(), box->windowTitle(), box->icon(),
                          static_cast<int>(box->buttons().size()), box->parentWidget()});
+        for (QAbstractButton* button : box->buttons())
+            if (!press.isEmpty() && button->text() == press)
+                return button->click();
         if (QAbstractButton* ok = box->button(QMessageBox::Ok))
             ok->click();
         else

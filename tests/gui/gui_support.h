@@ -78,14 +78,16 @@ struct MessageRecord {
 
 // Answers the modal windows that a test's code opens, so that tests run real modal
 // loops without sleeping. Every few milliseconds it looks at the top of the modal
-// stack: a message box is recorded and dismissed with OK; any other new modal window
-// goes once to `onDialog`, which may look at it and close it.
+// stack: a message box is recorded and dismissed with the button whose text is `press`
+// (OK when empty); any other new modal window goes once to `onDialog`, which may look
+// at it and close it.
 class ModalWatcher final : public QObject {
     Q_OBJECT
 public:
     ModalWatcher();
 
     QList<MessageRecord> messages;
+    QString press;
     std::function<void(QWidget*)> onDialog;
 
 private:

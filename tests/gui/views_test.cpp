@@ -55,6 +55,7 @@ private slots:
     void foldingForSearch();
     void typingSelectsTheBestItem_data();
     void typingSelectsTheBestItem();
+    void searchMovesOnAndClosesWhatItOpened();
     void rightArrowEntersBranchesAndNeverScrollsSideways();
     void overviewShowsTheKnowledgeBase();
     void overviewFocusAndPlace();
@@ -180,6 +181,47 @@ void ViewsTest::typingSelectsTheBestItem()
         whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
             look(dialog == "left" ? left : right);
         });
+}
+
+// Within one search a longer text that finds an item in another branch closes the
+// branch the search opened before; after the pause the same letters find the next
+// match, and round to the first again.
+void ViewsTest::searchMovesOnAndClosesWhatItOpened()
+{
+    KnowledgeBaseBuilder b;
+    b.link(b.syndrome("Alfa"), b.symptom("prvi znak"));
+    b.link(b.syndrome("Beta"), b.symptom("prvi zbroj"));
+    std::unique_ptr<KnowledgeBase> kb = b.take();
+    const int interval = QApplication::keyboardInputInterval();
+    QApplication::setKeyboardInputInterval(100);
+    COverviewDlg view;
+    QStringList seen;
+    whileShown(view, kb.get(), [&] {
+        auto* tree = view.GetDlgItem<QTreeWidget>(IDC_TREE);
+        QTreeWidgetItem* alfa = tree->topLevelItem(0);
+        QTreeWidgetItem* beta = tree->topLevelItem(1);
+        const auto look = [&] {
+            seen << tree->currentItem()->text(0)
+                        + (alfa->isExpanded() ? " A" : "") + (beta->isExpanded() ? " B" : "");
+        };
+        tree->setFocus();
+        QTest::keyClicks(tree, "prvi z");
+        look();
+        QTest::keyClicks(tree, "b");
+        look();
+        alfa->setExpanded(false);
+        beta->setExpanded(false);
+        tree->setCurrentItem(alfa);
+        for (int again = 0; again < 3; ++again) {
+            const auto* tip = tree->findChild<QLabel*>(QStringLiteral("searchTip"));
+            QTRY_VERIFY(!tip->isVisible()); // the pause
+            QTest::keyClicks(tree, "prvi");
+            look();
+        }
+    });
+    QApplication::setKeyboardInputInterval(interval);
+    QCOMPARE(seen, QStringList({"prvi znak A", "prvi zbroj B", "prvi znak A", "prvi zbroj A B",
+                                "prvi znak A B"}));
 }
 
 void ViewsTest::rightArrowEntersBranchesAndNeverScrollsSideways()
