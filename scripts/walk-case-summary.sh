@@ -3,11 +3,13 @@
 # server: the program on data/, a female patient of 47, "lavez" typed in the right
 # tree to find "lavežni kašalj", Space to answer it present, Ctrl+C, and the clipboard
 # read back. Fails unless the symptom is listed under "Prisutni simptomi:".
-# Needs xvfb, xdotool and xclip (scripts/install-deps.sh); builds the program if needed.
+# Needs xvfb, xdotool and xclip (scripts/install-deps.sh). Walks the program given as
+# the argument (CTest gives the one of its build), else the default build's, built if
+# needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-program=$root/build/default/app/ordisan
+program=${1:-$root/build/default/app/ordisan}
 symptom='lavežni kašalj'
 if [ ! -x "$program" ]; then
   cmake --preset default
@@ -72,6 +74,18 @@ sleep 0.3
 focus "$menu"
 xdotool key Escape # and the main menu ends the program
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+# A program that ended must have ended cleanly: under the sanitizers a fault or a leak
+# found on the way out makes its status non-zero.
+if ! kill -0 "$app" 2>/dev/null; then
+  status=0
+  wait "$app" || status=$?
+  app=""
+  if [ "$status" -ne 0 ]; then
+    echo "walk: the program ended with status $status:" >&2
+    cat "$work/program.log" >&2
+    exit 1
+  fi
+fi
 
 if printf '%s\n' "$summary" |
     awk -v want="  $symptom" '/^Prisutni simptomi:$/ { under = 1; next }
