@@ -1,5 +1,6 @@
 #include "knowledge/file_access.h"
 
+#include <limits>
 #include <new>
 #include <utility>
 
@@ -27,14 +28,19 @@ void FileAccess::close(std::FILE* stream)
     std::fclose(stream);
 }
 
+// Standard fseek and ftell take a long: where long has 32 bits, a file over 2 GiB
+// cannot be measured and its load stops with the message that its end cannot be
+// reached; a knowledge base within its capacities is a few megabytes.
 int FileAccess::seek(std::FILE* stream, std::int64_t offset, int origin)
 {
-    return fseeko(stream, static_cast<off_t>(offset), origin);
+    if (offset < std::numeric_limits<long>::min() || offset > std::numeric_limits<long>::max())
+        return -1;
+    return std::fseek(stream, static_cast<long>(offset), origin);
 }
 
 std::int64_t FileAccess::tell(std::FILE* stream)
 {
-    return static_cast<std::int64_t>(ftello(stream));
+    return static_cast<std::int64_t>(std::ftell(stream));
 }
 
 std::size_t FileAccess::read(void* buffer, std::size_t size, std::FILE* stream)

@@ -4,7 +4,9 @@
 # typed in the right tree to find "lavežni kašalj", Space to answer it present, then
 # "gubit povrac " at typing speed (each Space ends its search), Ctrl+C, and the
 # clipboard read back. Fails unless all three symptoms are listed under "Prisutni
-# simptomi:". Needs xvfb, xdotool and xclip (scripts/install-deps.sh).
+# simptomi:". Needs xvfb, xdotool and xclip (scripts/install-deps.sh). Walks the
+# program given as the argument (CTest gives the one of its build), else the default
+# build's, built if needed.
 source "$(dirname "$0")/walk-common.sh"
 symptoms=('lavežni kašalj' 'gubitak apetita' 'povraćanje')
 

@@ -5,7 +5,7 @@
 # it runs. Every wait is for something to happen, never a fixed time alone.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-program=$root/build/default/app/ordisan
+program=${1:-$root/build/default/app/ordisan} # CTest gives the program of its build
 if [ ! -x "$program" ]; then
   cmake --preset default -S "$root"
   cmake --build "$root/build/default" -j2 --target ordisan
@@ -76,4 +76,16 @@ end_program() {
   focus "$1"
   xdotool key Escape
   for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  # A program that ended must have ended cleanly: under the sanitizers a fault or a leak
+  # found on the way out makes its status non-zero.
+  if ! kill -0 "$app" 2>/dev/null; then
+    local status=0
+    wait "$app" || status=$?
+    app=""
+    if [ "$status" -ne 0 ]; then
+      echo "walk: the program ended with status $status:" >&2
+      cat "$work/program.log" >&2
+      exit 1
+    fi
+  fi
 }

@@ -5,8 +5,8 @@
 # (the summary's syndromes, copied after the count) is what ordisan-check ranks for
 # the same answers. Needs xvfb, xdotool, xclip and python3 (scripts/install-deps.sh).
 source "$(dirname "$0")/walk-common.sh"
-check=$root/build/default/tools/ordisan-check
-[ -x "$check" ] || cmake --build "$root/build/default" -j2 --target ordisan-check
+check=$(dirname "$program")/../tools/ordisan-check # of the same build
+[ -x "$check" ] || cmake --build "$(dirname "$program")/.." -j2 --target ordisan-check
 limit=30
 
 start_program

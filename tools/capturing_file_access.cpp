@@ -1,6 +1,7 @@
 #include "tools/capturing_file_access.h"
 
-#include <sys/stat.h>
+#include <filesystem>
+#include <system_error>
 
 namespace ordisan::tools {
 
@@ -20,9 +21,10 @@ std::FILE* CapturingFileAccess::open(const char* name)
         record = BytesRead{};
         record.opened = true;
         // Room for the whole file at once: no doubling on the way to a large one.
-        struct stat status {};
-        if (::fstat(::fileno(stream), &status) == 0 && status.st_size > 0)
-            record.bytes.reserve(static_cast<std::size_t>(status.st_size));
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(pathOf(name), error);
+        if (!error && size <= record.bytes.max_size())
+            record.bytes.reserve(static_cast<std::size_t>(size));
     }
     return stream;
 }

@@ -1,5 +1,6 @@
 // The two loaders on files served from memory: what they store, what they report,
-// and how they stop.
+// and how they stop; and the letter groups of the dictionary's terms.
+#include "knowledge/dictionary_letters.h"
 #include "knowledge/loaders.h"
 #include "memory_file_access.h"
 #include "recording_reporter.h"
@@ -310,6 +311,22 @@ TEST(DictionaryLoader, LimitsAndCapacity)
         if (row.entries == 1 && !row.result) {
             EXPECT_STREQ(loaded.kb->words[0].explanation, "") << row.message;
         }
+    }
+}
+
+// The letter group that shows a term, by its first byte: the edges of both ASCII
+// ranges, every Croatian letter in both cases, and the bytes beside the ranges.
+TEST(DictionaryLetters, GroupASmallLetterWithItsCapitalAndNoOtherByte)
+{
+    const std::pair<const char*, const char*> rows[] = { // first letter, group ("": none)
+        {"a", "A"}, {"A", "A"}, {"z", "Z"}, {"Z", "Z"}, {"č", "Č"}, {"Č", "Č"}, {"ć", "Ć"},
+        {"Ć", "Ć"}, {"đ", "Đ"}, {"Đ", "Đ"}, {"š", "Š"}, {"Š", "Š"}, {"ž", "Ž"}, {"Ž", "Ž"},
+        {"@", ""}, {"[", ""}, {"`", ""}, {"{", ""}};
+    for (const auto& [first, group] : rows) {
+        const int index = dictionaryLetterIndex(static_cast<unsigned char>(cp1250(first)[0]));
+        const std::string shown = index < 0 ? "" : std::string(1, static_cast<char>(
+                                      dictionaryLetters()[static_cast<std::size_t>(index)]));
+        EXPECT_EQ(shown, cp1250(group)) << first;
     }
 }
 

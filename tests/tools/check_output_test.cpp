@@ -12,16 +12,17 @@ namespace ordisan::tools::test {
 namespace {
 
 // Croatian letters, CR LF, a comment after text (its blank stays in the symptom), a
-// lower-case marker, a JSON quote, tab and backslash, and a symptom shared by both
-// syndromes.
+// lower-case marker, every location, a symptom for each sex, a JSON quote, tab and
+// backslash, and a symptom shared by both syndromes.
 const std::string GOOD_SYNDROMES = cp1250("// Probna baza\r\n"
                                           "Upala pluća\r\n"
                                           " O-T) kašalj\r\n"
                                           " O-O) povišena temperatura // uz zimicu\r\n"
                                           "Šećerna bolest\r\n"
-                                          " o-o) žeđ\r\n"
+                                          " o-g) žeđ\r\n"
                                           " Z-T) bol \"u\"\ttrbuhu \\ jaka\r\n"
-                                          " O-T) kašalj\r\n");
+                                          " O-T) kašalj\r\n"
+                                          " M-U) trnci u stopalima\r\n");
 
 // Five terms (progress after the fifth), an explanation with a lone slash, then a term
 // of 501 bytes that ends the file for the reader; the last line is never read.
@@ -48,7 +49,7 @@ TEST(CheckOutput, JsonAndHumanFormsGiveBothFilesTheDictionaryCutAndTheRanking)
     // (1 + 0) / 2 = 0.5, Šećerna bolest (0.5 + 0.5 + 1) / 3; weights leave 0.5 out.
     const std::string expected =
         R"({"reports":[{"call":"showProgress","percent":100},)"
-        R"({"call":"showSyndromeCounts","syndromes":2,"symptoms":4,"links":5},)"
+        R"({"call":"showSyndromeCounts","syndromes":2,"symptoms":5,"links":6},)"
         R"({"call":"showProgress","percent":10},{"call":"showWordCount","words":5},)"
         R"({"call":"showMessage","text":"Nije očekivan tako dug izraz u liniji br.8",)"
         R"("caption":"ERROR","icon":"none","note":"line of 501 bytes, at most 500"},)"
@@ -57,9 +58,10 @@ TEST(CheckOutput, JsonAndHumanFormsGiveBothFilesTheDictionaryCutAndTheRanking)
         R"("syndromes":["Upala pluća","Šećerna bolest"],)"
         R"("symptoms":[{"text":"kašalj","sex":"O","location":"T"},)"
         R"({"text":"povišena temperatura ","sex":"O","location":"O"},)"
-        R"({"text":"žeđ","sex":"O","location":"O"},)"
-        R"({"text":"bol \"u\"\u0009trbuhu \\ jaka","sex":"Z","location":"T"}],)"
-        R"("links":[[0,0],[1,0],[2,1],[3,1],[0,1]],)"
+        R"({"text":"žeđ","sex":"O","location":"G"},)"
+        R"({"text":"bol \"u\"\u0009trbuhu \\ jaka","sex":"Z","location":"T"},)"
+        R"({"text":"trnci u stopalima","sex":"M","location":"U"}],)"
+        R"("links":[[0,0],[1,0],[2,1],[3,1],[0,1],[4,1]],)"
         R"("words":[{"term":"Ćelija","explanation":"stanica"},{"term":"Čir","explanation":""},)"
         R"({"term":"Đumbir","explanation":"biljkazačin"},{"term":"Šok","explanation":""},)"
         R"({"term":"Žutica","explanation":""}],)"
@@ -72,13 +74,14 @@ TEST(CheckOutput, JsonAndHumanFormsGiveBothFilesTheDictionaryCutAndTheRanking)
         R"("symptoms":[{"index":0,"weight":0.6666667,"percent":66,"answer":"present"},)"
         R"({"index":2,"weight":0.6666667,"percent":66,"answer":"unknown"},)"
         R"({"index":3,"weight":0.6666667,"percent":66,"answer":"unknown"},)"
-        R"({"index":1,"weight":0.5,"percent":50,"answer":"absent"}]}})"
+        R"({"index":1,"weight":0.5,"percent":50,"answer":"absent"},)"
+        R"({"index":4,"weight":0,"percent":0,"answer":"absent"}]}})"
         "\n";
     // The reader's message makes the check fail.
     EXPECT_EQ(result, (CheckResult{1, expected, ""}));
 
     const std::string human =
-        "podaci.cxt: syndromes 2, symptoms 4, links 5\n"
+        "podaci.cxt: syndromes 2, symptoms 5, links 6\n"
         "rjecnik.cxt: words 5\n"
         "rjecnik.cxt:8: ERROR: Nije očekivan tako dug izraz u liniji br.8 (line of 501 bytes, "
         "at most 500)\n"
@@ -103,6 +106,23 @@ TEST(CheckOutput, JsonAndHumanFormsGiveBothFilesTheDictionaryCutAndTheRanking)
     EXPECT_EQ(runCheck({"--sex", "Z", "--present", "kašalj", "--absent", " povišena temperatura",
                         folder.path()}),
               (CheckResult{1, human, ""}));
+
+    // A man's diagnosis leaves the women's symptom out, as hers leaves out his.
+    const std::string man = runCheck({"--sex", "M", "--present", "4", folder.path()}).out;
+    EXPECT_EQ(man.substr(std::min(man.find("\nDiagnosis"), man.size())),
+              "\nDiagnosis for sex M\n"
+              "Syndromes:\n"
+              "  (66%) - Šećerna bolest  [above-half]\n"
+              "      [unknown] žeđ\n"
+              "      [unknown] kašalj\n"
+              "      [present] trnci u stopalima\n"
+              "  (50%) - Upala pluća  [half]\n"
+              "      [unknown] kašalj\n"
+              "      [unknown] povišena temperatura \n"
+              "Open symptoms:\n"
+              "  (66%) - kašalj\n"
+              "  (66%) - žeđ\n"
+              "  (50%) - povišena temperatura \n");
 }
 
 // Open failures name no line; the dictionary is read only after the syndrome file. The

@@ -16,14 +16,15 @@ namespace ordisan::tools::test {
 
 namespace {
 
-// Each kind once, and none for what the loader keeps whole: comments, a line after a
-// comment line, tree letters in small form, a term with its one explanation.
+// Each kind once (a duplicate syndrome twice: apart from its first, and right after
+// it), and none for what the loader keeps whole: comments, a line after a comment
+// line, tree letters in small form, a term with its one explanation.
 TEST(CheckWarnings, GivesEveryKindOnceWithItsFileLineAndText)
 {
     TempFolder folder;
     folder.write("podaci.cxt", "Gripa// n\r O-G) glavobolja\r O-G) glavobolja\rPrazan\rGripa\r"
                                " O-T) ka\x81" "alj\r O-O) mmol/L\r O-O) ab\0cd\r// n\rX\r"
-                               " O-G) y\r"s);
+                               " O-G) y\rX\r O-G) z\r"s);
     folder.write("rjecnik.cxt", cp1250(" bez pojma\n1. pomoć\n prva pomoć\nčir\n// n\n rana\n"));
     const CheckResult result = runCheck({"--json", folder.path()});
     EXPECT_EQ(result.status, 0) << "warnings never change the exit status";
@@ -40,6 +41,8 @@ TEST(CheckWarnings, GivesEveryKindOnceWithItsFileLineAndText)
               R"(comment removed text; the line reads \" O-O) mmolL\""},)"
               R"({"kind":"nul-cut","file":"podaci.cxt","line":8,)"
               R"("text":"the line ends at a NUL byte; it reads \" O-O) ab\""},)"
+              R"({"kind":"duplicate-syndrome","file":"podaci.cxt","line":12,)"
+              R"("text":"syndrome \"X\" is already given on line 10"},)"
               R"({"kind":"dropped-explanation","file":"rjecnik.cxt","line":1,"text":"no term line )"
               R"(right before this explanation, so it is dropped: \"bez pojma\""},)"
               R"({"kind":"term-not-shown","file":"rjecnik.cxt","line":2,"text":"the dictionary )"
