@@ -18,11 +18,13 @@ focus "$(window '^Osnovni podaci o pacijentu$')"
 keys Return                         # a man ("Muški spol" is chosen), age 0
 focus "$(window '^Dijagnosticiranje$')"
 # Typed in the right tree, each search ended by its answer key (+ present, - absent).
-keys n t u plus                     # bol u desnom donjem kvadrantu trbuha
+# A few letters that find each finding in the sample's order; the check
+# below says which answers were recorded if the sample has changed under them.
+keys p o v i s plus                 # povišena tjelesna temperatura
+keys a p e t minus                  # gubitak apetita
 keys m u c n plus                   # mučnina
-keys s n a plus                     # povišena tjelesna temperatura
-keys p r o l minus                  # proljev
-keys a p minus                      # gubitak apetita
+keys n t u plus                     # bol u desnom donjem kvadrantu trbuha
+keys p r o l j minus                # proljev
 keys F5                             # <<Rangiraj>>
 counted=$presses
 xdotool key ctrl+c
