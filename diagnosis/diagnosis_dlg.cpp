@@ -28,7 +28,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTreeWidget>
@@ -134,9 +133,6 @@ bool CDiagnosisDlg::OnInitDialog()
 
     case_->rank();
     showRanking(false);
-    // Wherever the focus is in the dialog.
-    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
-            &CDiagnosisDlg::printCaseSummary);
     // The questions come first: the right tree has the focus, on its first item.
     symptomTree->setFocus(Qt::OtherFocusReason);
     return false;
@@ -599,6 +595,7 @@ void CDiagnosisDlg::keyPressEvent(QKeyEvent* event)
     case DiagnosisKey::CopySummary: copyCaseSummary(); break;
     case DiagnosisKey::SaveCase: saveCase(); break;
     case DiagnosisKey::OpenCase: openCase(); break;
+    case DiagnosisKey::PrintSummary: printCaseSummary(); break;
     default: answerSelected(key); break;
     }
     event->accept();

@@ -18,6 +18,8 @@ DiagnosisKey diagnosisKeyOf(const QKeyEvent& event)
         return DiagnosisKey::SaveCase;
     if (modifiers == Qt::ControlModifier && event.key() == Qt::Key_O)
         return DiagnosisKey::OpenCase;
+    if (event.matches(QKeySequence::Print))
+        return DiagnosisKey::PrintSummary;
     if (modifiers & ~Qt::ShiftModifier)
         return DiagnosisKey::None;
     if (event.key() == Qt::Key_F5 && modifiers == Qt::NoModifier)
@@ -57,6 +59,7 @@ QList<KeyHelpRow> diagnosisKeyHelp()
         {QStringLiteral("Ctrl+C"), QStringLiteral("kopiraj sažetak slučaja")},
         {QStringLiteral("Ctrl+S"), QStringLiteral("spremi slučaj")},
         {QStringLiteral("Ctrl+O"), QStringLiteral("otvori slučaj")},
+        {QStringLiteral("Ctrl+P"), QStringLiteral("ispiši sažetak slučaja")},
         {QStringLiteral("Tab"), QStringLiteral("drugo stablo, gumbi")},
         {QStringLiteral("Enter, Esc"), QStringLiteral("Izlazak")},
     };

@@ -20,6 +20,7 @@ enum class DiagnosisKey {
     CopySummary,  // Ctrl+C
     SaveCase,     // Ctrl+S
     OpenCase,     // Ctrl+O
+    PrintSummary, // Ctrl+P
 };
 
 // The command `event` stands for; the answer keys count whatever Shift it took to type
