@@ -54,7 +54,8 @@ std::string humanCaseReport(const std::string& fileName, const KnowledgeBase& kb
         out += "\n" + humanExplanation(kb, r.syndrome, r.explanation);
     }
     const int passed = passedCount(results);
-    out += std::to_string(results.size()) + " cases: " + std::to_string(passed) + " passed, "
+    out += std::to_string(results.size()) + (results.size() == 1 ? " case: " : " cases: ")
+        + std::to_string(passed) + " passed, "
         + std::to_string(static_cast<int>(results.size()) - passed) + " failed\n";
     return out;
 }

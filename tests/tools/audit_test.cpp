@@ -111,7 +111,7 @@ TEST_F(Audit, ExplainSaysWhatDecidedTheCaseOfALine)
                                "    present for both: opca +25.0 (Srednja +8.3)\n"
                                "    size: Srednja 6 findings for a man (an answer moves it 8.3 "
                                "points), Mala 2 (25.0)\n"
-                               "1 cases: 0 passed, 1 failed\n",
+                               "1 case: 0 passed, 1 failed\n",
                            ""}));
     EXPECT_EQ(runCheck({"--cases", c, "--explain", "1", folder.path()}),
               (CheckResult{0,
@@ -121,7 +121,7 @@ TEST_F(Audit, ExplainSaysWhatDecidedTheCaseOfALine)
                                "    for Blizanac, not for Srednja: zd +8.3\n"
                                "    size: Blizanac 6 findings for a woman (an answer moves it 8.3 "
                                "points), Srednja 6 (8.3)\n"
-                               "1 cases: 1 passed, 0 failed\n",
+                               "1 case: 1 passed, 0 failed\n",
                            ""}));
     folder.write("d.cxt", "// prvi\n\nSLUCAJ: Mala\nSPOL: M\n");
     EXPECT_EQ(runCheck({"--cases", folder.path() / "d.cxt", "--explain", "2", folder.path()}),
