@@ -30,10 +30,16 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -1 "$work/display")
 mkdir -m 700 "$work/home" "$work/runtime"
 
-# The program on data/, in a clean environment, on this X server.
+# The program on data/, in a clean environment, on this X server; only the sanitizers'
+# settings (CTest gives the suppressions) pass through.
 start_program() {
+  local sanitizers=()
+  for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+    [ -z "${!name:-}" ] || sanitizers+=("$name=${!name}")
+  done
   (cd "$root/data" && exec env -i PATH=/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8 \
-      XDG_RUNTIME_DIR="$work/runtime" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb "$program") \
+      XDG_RUNTIME_DIR="$work/runtime" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
+      "${sanitizers[@]}" "$program") \
     >"$work/program.log" 2>&1 &
   app=$!
 }
