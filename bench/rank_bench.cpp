@@ -1,6 +1,6 @@
-// One re-rank of a full knowledge base (scores and weights, then both sorts) against
-// the same re-rank with the literal passes: one link scan per syndrome and per symptom.
-#include "bench/full_knowledge_base.h"
+// One re-rank of each knowledge base (scores and weights, then both sorts) against the
+// same re-rank with the literal passes: one link scan per syndrome and per symptom.
+#include "bench/knowledge_bases.h"
 
 #include "literal_ranking.h"
 #include "engine/ranking_engine.h"
@@ -8,36 +8,19 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <random>
 
 namespace ordisan::bench {
 
 namespace {
 
-// A full knowledge base in the middle of a diagnosis: a male patient, about a third
-// of the symptoms answered.
-std::unique_ptr<KnowledgeBase> diagnosisInProgress()
+// In the middle of a diagnosis: a male patient, about a third of the symptoms answered.
+template <void (*Compute)(KnowledgeBase&)>
+void reRank(benchmark::State& state, Knowledge knowledge)
 {
-    auto kb = std::make_unique<KnowledgeBase>();
-    loadFull(*kb, makeFullKnowledgeFiles());
+    auto kb = loaded(knowledge);
     kb->patientSex = SEX_MALE;
     ResetAnswers(*kb);
-    std::minstd_rand random(1250);
-    for (int j = 0; j < kb->symptomCount; ++j) {
-        const auto roll = random() % 6;
-        if (roll == 0)
-            kb->symptoms[j].answer = ANSWER_PRESENT;
-        else if (roll == 1)
-            kb->symptoms[j].answer = ANSWER_ABSENT;
-    }
-    return kb;
-}
-
-template <void (*Compute)(KnowledgeBase&)>
-void reRank(benchmark::State& state)
-{
-    const auto start = diagnosisInProgress();
-    auto kb = std::make_unique<KnowledgeBase>(*start);
+    answerAThird(*kb);
     for (auto _ : state) {
         Compute(*kb);
         SortSyndromes(*kb);
@@ -47,19 +30,13 @@ void reRank(benchmark::State& state)
     }
 }
 
-void BM_ReRank(benchmark::State& state)
-{
-    reRank<ComputeScoresAndWeights>(state);
-}
-
-void BM_ReRankLiteralPasses(benchmark::State& state)
-{
-    reRank<ComputeScoresAndWeightsLiteral>(state);
-}
+[[maybe_unused]] const bool registered = [] {
+    const auto inMilliseconds = [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond); };
+    registerOnEach("BM_ReRank", reRank<ComputeScoresAndWeights>, inMilliseconds);
+    registerOnEach("BM_ReRankLiteralPasses", reRank<ComputeScoresAndWeightsLiteral>, inMilliseconds);
+    return true;
+}();
 
 } // namespace
-
-BENCHMARK(BM_ReRank)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReRankLiteralPasses)->Unit(benchmark::kMillisecond);
 
 } // namespace ordisan::bench

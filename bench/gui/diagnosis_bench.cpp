@@ -1,12 +1,13 @@
-// The diagnosis dialog at full capacity (500 syndromes, 2000 symptoms, 3000 links; a
-// male patient), at its template's size and maximised on a 1920 x 1080 screen:
+// The diagnosis dialog on each knowledge base (the sample, and 500 syndromes, 2000
+// symptoms, 3000 links at full capacity; a male patient), at its template's size and
+// maximised on a 1920 x 1080 screen:
 // - opening it: the first fill of both trees, the window shown at that size and laid out;
 // - one "<<Rangiraj>>" with about a third of the symptoms answered: the ranking, both
 //   trees emptied and rebuilt, and the first layout after it.
 // The baselines, in the same run, fill two bare QTreeWidgets of the same size in a
 // window of the same size with the same items (texts and icons made beforehand) and lay
 // them out likewise. Each figure is the median of five runs.
-#include "bench/full_knowledge_base.h"
+#include "bench/knowledge_bases.h"
 #include "diagnosis/diagnosis_dlg.h"
 #include "engine/ranking_engine.h"
 #include "platform/dialog_units.h"
@@ -27,33 +28,20 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <random>
 #include <string>
 #include <utility>
 
 using namespace ordisan;
+using bench::answerAThird; // given after the dialog has reset the answers
+using bench::Knowledge;
 
 namespace {
 
-std::unique_ptr<KnowledgeBase> diagnosisInProgress()
+std::unique_ptr<KnowledgeBase> diagnosisInProgress(Knowledge knowledge)
 {
-    auto kb = std::make_unique<KnowledgeBase>();
-    bench::loadFull(*kb, bench::makeFullKnowledgeFiles());
+    auto kb = bench::loaded(knowledge);
     kb->patientSex = SEX_MALE;
     return kb;
-}
-
-// The answers of a diagnosis under way, given after the dialog has reset them.
-void answerAThird(KnowledgeBase& kb)
-{
-    std::minstd_rand random(1250);
-    for (int j = 0; j < kb.symptomCount; ++j) {
-        const auto roll = random() % 6;
-        if (roll == 0)
-            kb.symptoms[j].answer = ANSWER_PRESENT;
-        else if (roll == 1)
-            kb.symptoms[j].answer = ANSWER_ABSENT;
-    }
 }
 
 // The diagnosis dialog run as the program runs it; `work` runs once it is up, then
@@ -150,9 +138,9 @@ void fillBare(QTreeWidget& tree, const QList<ItemTexts>& items)
     tree.addTopLevelItems(tops);
 }
 
-void BM_BareTrees(benchmark::State& state, bool maximised)
+void BM_BareTrees(benchmark::State& state, Knowledge knowledge, bool maximised)
 {
-    auto kb = diagnosisInProgress();
+    auto kb = diagnosisInProgress(knowledge);
     const Shown shown = shownBy(*kb, maximised, true);
     QDialog window;
     window.resize(windowSize(maximised));
@@ -170,9 +158,9 @@ void BM_BareTrees(benchmark::State& state, bool maximised)
     state.counters["items"] = leftTree.topLevelItemCount() + rightTree.topLevelItemCount();
 }
 
-void BM_DiagnosisReRank(benchmark::State& state, bool maximised)
+void BM_DiagnosisReRank(benchmark::State& state, Knowledge knowledge, bool maximised)
 {
-    auto kb = diagnosisInProgress();
+    auto kb = diagnosisInProgress(knowledge);
     CDiagnosisDlg dialog;
     whileOpen(dialog, kb.get(), [&] {
         dialog.resize(windowSize(maximised));
@@ -188,9 +176,9 @@ void BM_DiagnosisReRank(benchmark::State& state, bool maximised)
 }
 
 // A window of that size made, its two trees filled, shown and laid out, and closed.
-void BM_BareOpen(benchmark::State& state, bool maximised)
+void BM_BareOpen(benchmark::State& state, Knowledge knowledge, bool maximised)
 {
-    auto kb = diagnosisInProgress();
+    auto kb = diagnosisInProgress(knowledge);
     const Shown shown = shownBy(*kb, maximised, false);
     for (auto _ : state) {
         QDialog window;
@@ -207,9 +195,9 @@ void BM_BareOpen(benchmark::State& state, bool maximised)
     }
 }
 
-void BM_DiagnosisOpen(benchmark::State& state, bool maximised)
+void BM_DiagnosisOpen(benchmark::State& state, Knowledge knowledge, bool maximised)
 {
-    auto kb = diagnosisInProgress();
+    auto kb = diagnosisInProgress(knowledge);
     for (auto _ : state) {
         CDiagnosisDlg dialog;
         whileOpen(dialog, kb.get(), [&] {
@@ -226,10 +214,12 @@ void registerBenchmarks()
         for (const auto& [name, function] :
              {std::pair{"BM_BareTrees", &BM_BareTrees}, {"BM_DiagnosisReRank", &BM_DiagnosisReRank},
               {"BM_BareOpen", &BM_BareOpen}, {"BM_DiagnosisOpen", &BM_DiagnosisOpen}})
-            benchmark::RegisterBenchmark((name + size).c_str(), function, maximised)
-                ->Unit(benchmark::kMillisecond)
-                ->Repetitions(5)
-                ->ReportAggregatesOnly(true);
+            bench::registerOnEach(
+                name + size, function,
+                [](benchmark::internal::Benchmark* b) {
+                    b->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+                },
+                maximised);
     }
 }
 
@@ -240,32 +230,38 @@ int main(int argc, char** argv)
     using ordisan::bench::RunTimes;
     registerBenchmarks();
     return ordisan::bench::runGuiBenchmarks(argc, argv, [](const RunTimes& times) {
-        // On a busy machine the processor time is the steadier of the two.
-        for (const char* size : {"", "Maximised"}) {
-            const std::string suffix = size;
-            const auto real = times.ratio("BM_DiagnosisReRank" + suffix, "BM_BareTrees" + suffix,
-                                          RunTimes::Real);
-            const auto cpu = times.ratio("BM_DiagnosisReRank" + suffix, "BM_BareTrees" + suffix,
-                                         RunTimes::Cpu);
-            if (real && cpu)
-                std::printf("%s: re-rank with both trees rebuilt / bare trees filled = %.2f real, "
-                            "%.2f CPU (target <= 1.5)\n",
-                            *size ? "maximised" : "template size", *real, *cpu);
-        }
-        // Opening also ranks, converts and measures every text, which a bare window does
-        // not; what a maximised window adds to it is compared with what it adds to the bare one.
-        for (const RunTimes::Clock clock : {RunTimes::Real, RunTimes::Cpu}) {
-            const auto open = times.milliseconds("BM_DiagnosisOpen", clock);
-            const auto openMaximised = times.milliseconds("BM_DiagnosisOpenMaximised", clock);
-            const auto bare = times.milliseconds("BM_BareOpen", clock);
-            const auto bareMaximised = times.milliseconds("BM_BareOpenMaximised", clock);
-            if (!open || !openMaximised || !bare || !bareMaximised || *bareMaximised <= *bare)
-                continue;
-            std::printf("opening %s: dialog / bare window = %.2f at the template's size, %.2f "
-                        "maximised; added by maximising, dialog / bare = %.2f (target <= 1.5)\n",
-                        clock == RunTimes::Real ? "(real)" : "(CPU)", *open / *bare,
-                        *openMaximised / *bareMaximised,
-                        (*openMaximised - *open) / (*bareMaximised - *bare));
+        for (const Knowledge knowledge : bench::KNOWLEDGE_BASES) {
+            const auto on = [&](const std::string& name) { return bench::nameOn(name, knowledge); };
+            std::printf("%s:\n", bench::nameOf(knowledge));
+            // On a busy machine the processor time is the steadier of the two.
+            for (const char* size : {"", "Maximised"}) {
+                const std::string suffix = size;
+                const auto real = times.ratio(on("BM_DiagnosisReRank" + suffix),
+                                              on("BM_BareTrees" + suffix), RunTimes::Real);
+                const auto cpu = times.ratio(on("BM_DiagnosisReRank" + suffix),
+                                             on("BM_BareTrees" + suffix), RunTimes::Cpu);
+                if (real && cpu)
+                    std::printf("%s: re-rank with both trees rebuilt / bare trees filled = %.2f "
+                                "real, %.2f CPU (target <= 1.5)\n",
+                                *size ? "maximised" : "template size", *real, *cpu);
+            }
+            // Opening also ranks, converts and measures every text, which a bare window
+            // does not; what a maximised window adds to it is compared with what it adds
+            // to the bare one.
+            for (const RunTimes::Clock clock : {RunTimes::Real, RunTimes::Cpu}) {
+                const auto open = times.milliseconds(on("BM_DiagnosisOpen"), clock);
+                const auto openMaximised = times.milliseconds(on("BM_DiagnosisOpenMaximised"), clock);
+                const auto bare = times.milliseconds(on("BM_BareOpen"), clock);
+                const auto bareMaximised = times.milliseconds(on("BM_BareOpenMaximised"), clock);
+                if (!open || !openMaximised || !bare || !bareMaximised || *bareMaximised <= *bare)
+                    continue;
+                std::printf("opening %s: dialog / bare window = %.2f at the template's size, "
+                            "%.2f maximised; added by maximising, dialog / bare = %.2f (target "
+                            "<= 1.5)\n",
+                            clock == RunTimes::Real ? "(real)" : "(CPU)", *open / *bare,
+                            *openMaximised / *bareMaximised,
+                            (*openMaximised - *open) / (*bareMaximised - *bare));
+            }
         }
     });
 }

@@ -1,15 +1,14 @@
-// Filling the overview and the dictionary trees at full capacity (500 syndromes with
-// 3000 links; 1000 words), against inserting the same items with the same texts and
-// pictures into a bare QTreeWidget in the same run. Both trees are hidden, as the views
-// fill theirs before the window is first shown.
-#include "knowledge/dictionary_letters.h"
+// Filling the overview and the dictionary trees on each knowledge base (the sample, and
+// at full capacity 500 syndromes with 3000 links and 1000 words), against inserting the
+// same items with the same texts and pictures into a bare QTreeWidget in the same run.
+// Both trees are hidden, as the views fill theirs before the window is first shown.
 #include "knowledge/knowledge_base.h"
-#include "platform/text_codec.h"
 #include "res/resource.h"
 #include "views/dictionary_dlg.h"
 #include "views/overview_dlg.h"
 
 #include "bench/gui/gui_bench.h"
+#include "bench/knowledge_bases.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,7 +16,6 @@
 #include <QTreeWidget>
 
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
@@ -27,45 +25,15 @@ using namespace ordisan;
 
 namespace {
 
-constexpr int LINKS_PER_SYNDROME = MAX_LINKS / MAX_SYNDROMES;
+using bench::Knowledge;
 
-void put(char* field, std::size_t size, const std::string& text)
+// Each knowledge base loaded once for the run.
+KnowledgeBase& knowledge(Knowledge which)
 {
-    std::strncpy(field, text.c_str(), size - 1);
-    field[size - 1] = '\0';
-}
-
-// Texts of sample-like lengths with Croatian letters (code page 1250), every symptom
-// linked, some under several syndromes.
-std::unique_ptr<KnowledgeBase> fullKnowledgeBase()
-{
-    auto kb = std::make_unique<KnowledgeBase>();
-    for (int i = 0; i < MAX_SYNDROMES; ++i)
-        put(kb->syndromes[i].name, NAME_SIZE,
-            "Kroni\xE8" "na bolest \x9E" "eluca broj " + std::to_string(i));
-    for (int s = 0; s < MAX_SYMPTOMS; ++s) {
-        put(kb->symptoms[s].text, NAME_SIZE,
-            "bol koja se \x9A" "iri prema desnoj lopatici i ramenu, " + std::to_string(s));
-        kb->symptoms[s].location = s % 5;
-    }
-    for (int j = 0; j < MAX_LINKS; ++j)
-        kb->links[j] = SymptomLink{(j * 7) % MAX_SYMPTOMS, j / LINKS_PER_SYNDROME};
-    for (int w = 0; w < MAX_WORDS; ++w) {
-        const auto letter = dictionaryLetters()[static_cast<std::size_t>(w) % DICTIONARY_LETTER_COUNT];
-        put(kb->words[w].term, TERM_SIZE, std::string(1, static_cast<char>(letter)) + "pojam " + std::to_string(w));
-        put(kb->words[w].explanation, EXPLANATION_SIZE,
-            "obja\x9A" "njenje pojma iz rje\xE8" "nika, du\x9E" "ine kao u primjeru " + std::to_string(w));
-    }
-    kb->symptomCount = MAX_SYMPTOMS;
-    kb->syndromeCount = MAX_SYNDROMES;
-    kb->linkCount = MAX_LINKS;
-    kb->wordCount = MAX_WORDS;
-    return kb;
-}
-
-KnowledgeBase& knowledge()
-{
-    static const std::unique_ptr<KnowledgeBase> kb = fullKnowledgeBase();
+    static std::map<Knowledge, std::unique_ptr<KnowledgeBase>> loaded;
+    auto& kb = loaded[which];
+    if (!kb)
+        kb = bench::loaded(which);
     return *kb;
 }
 
@@ -82,15 +50,15 @@ public:
     using CDictionaryDlg::FillTree;
 };
 
-// Runs `work` on the view's tree while the view is up on the full knowledge base.
+// Runs `work` on the view's tree while the view is up on that knowledge base.
 template <class View>
-void whileOpen(View& view, const std::function<void(QTreeWidget*)>& work)
+void whileOpen(View& view, Knowledge which, const std::function<void(QTreeWidget*)>& work)
 {
     QTimer::singleShot(0, &view, [&] {
         work(view.template GetDlgItem<QTreeWidget>(IDC_TREE));
         view.EndDialog(IDOK);
     });
-    view.RunModal(&knowledge());
+    view.RunModal(&knowledge(which));
 }
 
 // What a tree holds, read back from a filled view: the baseline inserts exactly these
@@ -162,10 +130,10 @@ int itemCount(const QTreeWidget* tree)
 
 // Fills the view's own tree again and again.
 template <class View>
-void BM_Fill(benchmark::State& state)
+void BM_Fill(benchmark::State& state, Knowledge which)
 {
     View view;
-    whileOpen(view, [&](QTreeWidget* tree) {
+    whileOpen(view, which, [&](QTreeWidget* tree) {
         for (auto _ : state)
             view.FillTree();
         state.counters["items"] = itemCount(tree);
@@ -174,11 +142,11 @@ void BM_Fill(benchmark::State& state)
 
 // Inserts the very items the view shows into a bare tree, the quickest plain way.
 template <class View>
-void BM_Bare(benchmark::State& state)
+void BM_Bare(benchmark::State& state, Knowledge which)
 {
     View view;
     QList<Shown> rows;
-    whileOpen(view, [&](QTreeWidget* shown) { rows = readBack(shown); });
+    whileOpen(view, which, [&](QTreeWidget* shown) { rows = readBack(shown); });
     QTreeWidget tree;
     bareTree(tree);
     for (auto _ : state)
@@ -186,14 +154,14 @@ void BM_Bare(benchmark::State& state)
     state.counters["items"] = itemCount(&tree);
 }
 
-void BM_OverviewFill(benchmark::State& state) { BM_Fill<BenchOverview>(state); }
-void BM_OverviewBare(benchmark::State& state) { BM_Bare<BenchOverview>(state); }
-void BM_DictionaryFill(benchmark::State& state) { BM_Fill<BenchDictionary>(state); }
-void BM_DictionaryBare(benchmark::State& state) { BM_Bare<BenchDictionary>(state); }
-BENCHMARK(BM_OverviewFill)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OverviewBare)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DictionaryFill)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DictionaryBare)->Unit(benchmark::kMillisecond);
+[[maybe_unused]] const bool registered = [] {
+    const auto inMilliseconds = [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond); };
+    bench::registerOnEach("BM_OverviewFill", BM_Fill<BenchOverview>, inMilliseconds);
+    bench::registerOnEach("BM_OverviewBare", BM_Bare<BenchOverview>, inMilliseconds);
+    bench::registerOnEach("BM_DictionaryFill", BM_Fill<BenchDictionary>, inMilliseconds);
+    bench::registerOnEach("BM_DictionaryBare", BM_Bare<BenchDictionary>, inMilliseconds);
+    return true;
+}();
 
 } // namespace
 
@@ -202,9 +170,12 @@ int main(int argc, char** argv)
     using ordisan::bench::RunTimes;
     // By processor time: the machine may be busy with other work.
     return ordisan::bench::runGuiBenchmarks(argc, argv, [](const RunTimes& times) {
-        for (const std::string tree : {"Overview", "Dictionary"}) {
-            if (const auto r = times.ratio("BM_" + tree + "Fill", "BM_" + tree + "Bare", RunTimes::Cpu))
-                std::printf("%s fill / bare QTreeWidget = %.2f (target: <= 1.5)\n", tree.c_str(), *r);
+        for (const Knowledge which : bench::KNOWLEDGE_BASES) {
+            for (const std::string tree : {"Overview", "Dictionary"}) {
+                const auto fill = bench::nameOn("BM_" + tree + "Fill", which);
+                if (const auto r = times.ratio(fill, bench::nameOn("BM_" + tree + "Bare", which), RunTimes::Cpu))
+                    std::printf("%s / bare QTreeWidget = %.2f (target: <= 1.5)\n", fill.c_str(), *r);
+            }
         }
     });
 }
