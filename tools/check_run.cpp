@@ -15,23 +15,6 @@ LoadExtent extentOf(const BytesRead& read, int stopLine)
     return LoadExtent{read.opened, read.bytes, read.readFailed, stopLine};
 }
 
-bool refusesForLength(const ReportCall& call)
-{
-    if (call.kind != ReportCall::Kind::Message || !call.message)
-        return false;
-    switch (*call.message) {
-    case Message::SyndromeNameTooLong:
-    case Message::SymptomTextTooLong:
-    case Message::TermTooLong:
-    case Message::ExplanationTooLong:
-    case Message::ExpressionTooLong:
-    case Message::LineTooLongForBuffer:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The over-long line that stopped the load gets its length in its message; every one
 // after it, which the load never reached, becomes a warning.
 void reportLongLines(CheckRun& run, DataFile file, const BytesRead& read, int stopLine)
