@@ -143,7 +143,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     files.setFailAllocation((faults & 0xF) == 0xF && (faults & 0xE00) == 0xE00);
 
     bool syndromesLoaded = false;
-    bool wordsLoaded = false;
     int stops[2] = {};
     std::vector<tools::ReportCall> calls;
     {
@@ -154,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(syndromesLoaded || reporter.anyMessage());
         if (syndromesLoaded) {
             reporter.setFile(tools::DataFile::Dictionary);
-            wordsLoaded = loadDictionaryFile(*kb, reader, reporter);
+            const bool wordsLoaded = loadDictionaryFile(*kb, reader, reporter);
             require(!wordsLoaded || !reader.holdsChunk());
             stops[1] = wordsLoaded ? 0 : reporter.lastMessageLine();
         }
@@ -181,9 +180,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The scan for over-long lines, held against the load where it read a whole file.
     const bool clean = (faults & 0xF) != 0xF && (layout == 3 || (dictionaryFaults & 0xF) != 0xF);
     fuzz::checkLongLines(tools::DataFile::Syndromes, syndromeFile.bytes,
-                         clean && layout != 3 ? &calls : nullptr, syndromesLoaded);
+                         clean && layout != 3 ? &calls : nullptr);
     fuzz::checkLongLines(tools::DataFile::Dictionary, wordFile.bytes,
-                         clean && layout != 2 && syndromesLoaded ? &calls : nullptr, wordsLoaded);
+                         clean && layout != 2 && syndromesLoaded ? &calls : nullptr);
     fuzz::checkConversion(bytes);
 
     readAsCaseFile(*kb, wordFile.bytes);
