@@ -149,13 +149,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         LineReader reader(files);
         tools::RecordingReporter reporter(reader);
         syndromesLoaded = loadSyndromeFile(*kb, reader, reporter);
-        stops[0] = syndromesLoaded ? 0 : reporter.lastMessageLine();
+        stops[0] = reporter.lastMessageLine(tools::DataFile::Syndromes);
         require(syndromesLoaded || reporter.anyMessage());
         if (syndromesLoaded) {
             reporter.setFile(tools::DataFile::Dictionary);
             const bool wordsLoaded = loadDictionaryFile(*kb, reader, reporter);
             require(!wordsLoaded || !reader.holdsChunk());
-            stops[1] = wordsLoaded ? 0 : reporter.lastMessageLine();
+            stops[1] = reporter.lastMessageLine(tools::DataFile::Dictionary);
         }
         require(files.openStreams() == 0);
         calls = reporter.calls();

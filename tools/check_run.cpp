@@ -53,13 +53,12 @@ CheckRun loadAndCheck(const std::string& folder)
 
     reporter.setFile(DataFile::Syndromes);
     run.syndromeFile = loadSyndromeFile(kb, reader, reporter);
-    const int syndromeStop = run.syndromeFile ? 0 : reporter.lastMessageLine();
-    int dictionaryStop = 0;
     if (run.syndromeFile) {
         reporter.setFile(DataFile::Dictionary);
         run.dictionaryFile = loadDictionaryFile(kb, reader, reporter);
-        dictionaryStop = *run.dictionaryFile ? 0 : reporter.lastMessageLine();
     }
+    const int syndromeStop = reporter.lastMessageLine(DataFile::Syndromes);
+    const int dictionaryStop = reporter.lastMessageLine(DataFile::Dictionary);
     run.reports = reporter.calls();
 
     run.warnings =
