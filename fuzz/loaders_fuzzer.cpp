@@ -6,6 +6,9 @@
 // symptom without a link, every stream closed and the chunk released, orders that are
 // permutations, the fast ranking equal to the literal one, matched cases within the
 // knowledge base, and a diagnosis written as a case file reading back without a fault.
+// The same bytes go through ordisan-check's own readers too (tool_checks.h): the UTF-8
+// conversion, the scan for over-long lines against what the load refused, and the case
+// runs, explanations and audit.
 #include "cases/case_file_match.h"
 #include "cases/case_file_writer.h"
 #include "engine/ranking_engine.h"
@@ -13,6 +16,7 @@
 #include "literal_ranking.h"
 #include "memory_file_access.h"
 #include "tools/load_record.h"
+#include "tool_checks.h"
 #include "tools/warnings.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -24,14 +28,9 @@
 #include <random>
 
 using namespace ordisan;
+using fuzz::require;
 
 namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // Faults for about one input in sixteen, so that most runs read whole files.
 test::MemoryFile withFaults(std::string bytes, std::uint16_t faults)
@@ -92,6 +91,12 @@ void readAsCaseFile(KnowledgeBase& kb, const std::string& bytes)
         DiagnosisCase diagnosis(kb);
         enterCase(diagnosis, matched.cases.front());
     }
+    // The tool runs a case file only without faults, when every case names a syndrome.
+    if (text.errors.empty() && matched.errors.empty()) {
+        for (const CaseEntry& c : matched.cases)
+            require(c.syndrome >= 0);
+    }
+    fuzz::checkCaseRuns(kb, matched.cases);
 }
 
 // The ranked diagnosis written as a case file reads back without a fault, naming its
@@ -139,19 +144,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     bool syndromesLoaded = false;
     int stops[2] = {};
+    std::vector<tools::ReportCall> calls;
     {
         LineReader reader(files);
         tools::RecordingReporter reporter(reader);
         syndromesLoaded = loadSyndromeFile(*kb, reader, reporter);
-        stops[0] = syndromesLoaded ? 0 : reporter.lastMessageLine();
+        stops[0] = reporter.lastMessageLine(tools::DataFile::Syndromes);
         require(syndromesLoaded || reporter.anyMessage());
         if (syndromesLoaded) {
             reporter.setFile(tools::DataFile::Dictionary);
             const bool wordsLoaded = loadDictionaryFile(*kb, reader, reporter);
             require(!wordsLoaded || !reader.holdsChunk());
-            stops[1] = wordsLoaded ? 0 : reporter.lastMessageLine();
+            stops[1] = reporter.lastMessageLine(tools::DataFile::Dictionary);
         }
         require(files.openStreams() == 0);
+        calls = reporter.calls();
     }
     require(files.heldBlocks() == 0);
     require(kb->syndromeCount <= MAX_SYNDROMES && kb->symptomCount <= MAX_SYMPTOMS
@@ -169,6 +176,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     secondRead(*kb, syndromeFile, layout != 3 && !syndromeFile.failOpen, stops[0], false);
     if (syndromesLoaded)
         secondRead(*kb, wordFile, layout != 2 && !wordFile.failOpen, stops[1], true);
+
+    // The scan for over-long lines, held against the load where it read a whole file.
+    const bool clean = (faults & 0xF) != 0xF && (layout == 3 || (dictionaryFaults & 0xF) != 0xF);
+    fuzz::checkLongLines(tools::DataFile::Syndromes, syndromeFile.bytes,
+                         clean && layout != 3 ? &calls : nullptr);
+    fuzz::checkLongLines(tools::DataFile::Dictionary, wordFile.bytes,
+                         clean && layout != 2 && syndromesLoaded ? &calls : nullptr);
+    fuzz::checkConversion(bytes);
 
     readAsCaseFile(*kb, wordFile.bytes);
 

@@ -30,6 +30,19 @@ def case_seeds():
     write("cases-sample", (HERE.parent / "data" / "slucajevi.cxt").read_bytes()[:2000], 1)
 
 
+def tool_seeds():
+    """An author's UTF-8 file for the conversion, and over-long lines of every kind."""
+    utf8 = ("\ufeffŠećerna bolest\r\n O-O) žeđ\n O-T) " + "č" * 130
+            + "\r Z-U) bol \u2013 jaka // „navodnici“\nĐuro\n").encode()
+    write("utf8-author", utf8)
+    # The load stops at the first over-long line, the scan goes on to every other.
+    podaci = b"Bol\r\n O-G) kratko\r\n"
+    rjecnik = (b"Pojam\r\n " + b"e" * 100 + b"\r\n" + b"T" * 50 + b"\r\n kratko\r\n"
+               + b"x" * 501 + b"\r\n\x9a" * 60 + b"\r\n")
+    write("long-lines", podaci + b"N" * 256 + b"\r\n O-G) " + b"s" * 256 + b"\r\n", 0)
+    write("long-dictionary", podaci + rjecnik, 1, len(podaci))
+
+
 def syndromes(count, per_syndrome, distinct):
     lines = []
     for i in range(count):
@@ -55,6 +68,7 @@ def main():
     words = "".join(f"T{i:04d}\r\n objasnjenje {i}\r\n" for i in range(1001))
     write("full-words", words.encode(), 1)
     case_seeds()
+    tool_seeds()
 
 
 if __name__ == "__main__":

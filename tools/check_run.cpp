@@ -15,23 +15,6 @@ LoadExtent extentOf(const BytesRead& read, int stopLine)
     return LoadExtent{read.opened, read.bytes, read.readFailed, stopLine};
 }
 
-bool refusesForLength(const ReportCall& call)
-{
-    if (call.kind != ReportCall::Kind::Message || !call.message)
-        return false;
-    switch (*call.message) {
-    case Message::SyndromeNameTooLong:
-    case Message::SymptomTextTooLong:
-    case Message::TermTooLong:
-    case Message::ExplanationTooLong:
-    case Message::ExpressionTooLong:
-    case Message::LineTooLongForBuffer:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The over-long line that stopped the load gets its length in its message; every one
 // after it, which the load never reached, becomes a warning.
 void reportLongLines(CheckRun& run, DataFile file, const BytesRead& read, int stopLine)
@@ -70,13 +53,12 @@ CheckRun loadAndCheck(const std::string& folder)
 
     reporter.setFile(DataFile::Syndromes);
     run.syndromeFile = loadSyndromeFile(kb, reader, reporter);
-    const int syndromeStop = run.syndromeFile ? 0 : reporter.lastMessageLine();
-    int dictionaryStop = 0;
     if (run.syndromeFile) {
         reporter.setFile(DataFile::Dictionary);
         run.dictionaryFile = loadDictionaryFile(kb, reader, reporter);
-        dictionaryStop = *run.dictionaryFile ? 0 : reporter.lastMessageLine();
     }
+    const int syndromeStop = reporter.lastMessageLine(DataFile::Syndromes);
+    const int dictionaryStop = reporter.lastMessageLine(DataFile::Dictionary);
     run.reports = reporter.calls();
 
     run.warnings =

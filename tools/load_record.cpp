@@ -42,10 +42,10 @@ bool RecordingReporter::anyMessage() const
     return false;
 }
 
-int RecordingReporter::lastMessageLine() const
+int RecordingReporter::lastMessageLine(DataFile file) const
 {
     for (auto call = calls_.rbegin(); call != calls_.rend(); ++call) {
-        if (call->kind == ReportCall::Kind::Message)
+        if (call->kind == ReportCall::Kind::Message && call->file == file)
             return call->line;
     }
     return 0;

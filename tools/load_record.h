@@ -41,8 +41,10 @@ public:
     void setFile(DataFile file) { file_ = file; }
     const std::vector<ReportCall>& calls() const { return calls_; }
     bool anyMessage() const;
-    // The line of the last message, 0 when there is none or it names no line.
-    int lastMessageLine() const;
+    // The line of the last message about `file`, 0 when there is none or it names no
+    // line: where its load stopped (the reader's refusal of an over-long line ends a
+    // load that still counts as done).
+    int lastMessageLine(DataFile file) const;
 
     void showMessage(const char* text, const char* caption, int icon) override;
     void showIdentifiedMessage(Message id, const char* text, const char* caption,

@@ -95,6 +95,23 @@ std::vector<LongLine> longLinesOf(DataFile file, std::string_view bytes)
     return found;
 }
 
+bool refusesForLength(const ReportCall& call)
+{
+    if (call.kind != ReportCall::Kind::Message || !call.message)
+        return false;
+    switch (*call.message) {
+    case Message::SyndromeNameTooLong:
+    case Message::SymptomTextTooLong:
+    case Message::TermTooLong:
+    case Message::ExplanationTooLong:
+    case Message::ExpressionTooLong:
+    case Message::LineTooLongForBuffer:
+        return true;
+    default:
+        return false;
+    }
+}
+
 std::string describe(const LongLine& line)
 {
     std::string text = std::string(line.what) + " of " + std::to_string(line.bytes)

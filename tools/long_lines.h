@@ -24,6 +24,10 @@ struct LongLine {
 // explanations).
 std::vector<LongLine> longLinesOf(DataFile file, std::string_view bytes);
 
+// Whether the reader or a loader refused the line of this call for its length; the
+// scan finds that line among the over-long ones.
+bool refusesForLength(const ReportCall& call);
+
 // "explanation of 104 bytes, at most 99", and when UTF-8 letters are why or part of
 // why, what the text takes in code page 1250 and how to convert the file.
 std::string describe(const LongLine& line);

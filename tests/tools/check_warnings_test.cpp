@@ -114,6 +114,12 @@ TEST(CheckLongLines, GiveLengthLimitAndTheUtf8ReasonForEveryOne)
          "line 7 before it\n"
          "rjecnik.cxt:10: too-long: line of 501 bytes, at most 500; the load stopped on line 7 "
          "before it\n"},
+        // The reader's refusal ends the load, which still counts as done.
+        {"Bol\n" + std::string(501, 'Z') + "\n" + std::string(50, 'T') + "\n",
+         "rjecnik.cxt:2: ERROR: Nije očekivan tako dug izraz u liniji br.2 (line of 501 bytes, at "
+         "most 500)\n"
+         "rjecnik.cxt:3: too-long: term of 50 bytes, at most 49; the load stopped on line 2 "
+         "before it\n"},
     };
     for (const auto& [dictionary, reported] : rows) {
         TempFolder folder;
