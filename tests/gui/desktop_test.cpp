@@ -227,7 +227,8 @@ void DesktopTest::templateTextsFit()
 }
 
 // A knowledge base saved as UTF-8 loads as it always has; once the loader has closed,
-// one message names the file and its first such line, read as the author wrote it.
+// one message names the file and its first such line, read as the author wrote it, and
+// the command that converts it.
 // (The sample, in code page 1250, brings no message: AppTest::diagnosis.)
 void DesktopTest::utf8DataIsNamedOnce()
 {
@@ -255,6 +256,7 @@ void DesktopTest::utf8DataIsNamedOnce()
     QVERIFY2(watcher.messages[0].text.contains(
                  file + u8(", redak 3: Peptička bolest\n")),
              qPrintable(watcher.messages[0].text));
+    QVERIFY(watcher.messages[0].text.contains("\nordisan-check --to-cp1250 podaci.cxt podaci.cxt\n"));
     QVERIFY(!watcher.messages[0].text.contains(u8("rjecnik.cxt")));
 }
 
