@@ -93,12 +93,14 @@ CaseFileDialogs::Opened CaseFileDialogs::openCase(DiagnosisCase& diagnosis)
         return Opened::Nothing;
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > LARGEST_CASE_FILE) {
+    const bool opened = file.open(QIODevice::ReadOnly) && file.size() <= LARGEST_CASE_FILE;
+    const QByteArray bytes = opened ? file.readAll() : QByteArray();
+    // A read that failed half-way (a disk error, a network folder gone) is no shorter case.
+    if (!opened || file.error() != QFile::NoError) {
         report(QStringLiteral("Datoteku\n%1\nnije moguće pročitati; ništa nije promijenjeno.")
                    .arg(shown), {});
         return Opened::Nothing;
     }
-    const QByteArray bytes = file.readAll();
     const CaseFileText text = readCaseFile(std::string_view(bytes.constData(), bytes.size()));
     const MatchedCaseFile matched = text.errors.empty()
         ? matchCaseFile(text, diagnosis.knowledgeBase()) : MatchedCaseFile{};

@@ -1,7 +1,13 @@
 #include "diagnosis/case_print.h"
 
+#include "platform/dialog_font.h"
+#include "platform/file_writer.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QDir>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTextDocument>
@@ -11,6 +17,9 @@
 namespace ordisan {
 
 namespace {
+
+// The dialogs' typeface, at a size that reads well on paper.
+constexpr int PRINT_POINTS = 10;
 
 // A ranked entry as the summary writes it: "(62%) - name".
 const QRegularExpression RANKED(QStringLiteral("^\\((\\d+)%\\) - (.*)$"));
@@ -69,27 +78,66 @@ QString CasePrint::html() const
         .arg(CaseSummary::title().toHtmlEscaped(), facts, sections);
 }
 
-// Laid out on the printer's own page, with room for the page number below.
-bool CasePrint::print(QPrinter& printer) const
+// The PDF is made in memory and written by the program's one writer: the printer's own
+// PDF output would open the file itself, cutting an older file short before the first
+// page and leaving part of one on a full disk.
+QString CasePrint::print(QPrinter& printer) const
+{
+    const QString path = printer.outputFileName();
+    const bool toPdf = printer.outputFormat() == QPrinter::PdfFormat && !path.isEmpty();
+    if (toPdf) {
+        const QByteArray bytes = pdf(printer);
+        if (!bytes.isEmpty())
+            return writeFileWhole(path, bytes, QStringLiteral("Sažetak slučaja"));
+    } else if (paint(printer, printer.resolution()) && printer.printerState() != QPrinter::Error) {
+        return {};
+    }
+    return path.isEmpty() ? QStringLiteral("Ispis sažetka slučaja nije uspio.")
+                          : QStringLiteral("Ispis sažetka slučaja u datoteku %1 nije uspio.")
+                                .arg(QDir::toNativeSeparators(path));
+}
+
+QByteArray CasePrint::pdf(const QPrinter& printer) const
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPdfVersion(printer.pdfVersion());
+        writer.setTitle(printer.docName());
+        writer.setCreator(printer.creator());
+        writer.setResolution(printer.resolution());
+        writer.setPageLayout(printer.pageLayout());
+        if (!paint(writer, printer.resolution()))
+            return {};
+    }
+    return buffer.data();
+}
+
+// Laid out on the device's own page, with room for the page number below.
+bool CasePrint::paint(QPagedPaintDevice& device, int resolution) const
 {
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
     QTextDocument document;
-    document.documentLayout()->setPaintDevice(&printer);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(10);
+    document.documentLayout()->setPaintDevice(&device);
+    QFont font = dialogFont();
+    font.setPointSize(PRINT_POINTS);
+    // Carlito joins "ti" into one glyph that PDF readers cannot turn back into letters:
+    // "svijesti" would be found and copied as "svijes".
+    font.setStyleStrategy(QFont::PreferNoShaping);
     document.setDefaultFont(font);
     document.setHtml(html());
 
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QFontMetrics metrics(font, &printer);
+    const QRect page = device.pageLayout().paintRectPixels(resolution);
+    const QFontMetrics metrics(font, &device);
     const int footer = 2 * metrics.height();
     const QSizeF body(page.width(), page.height() - footer);
     document.setPageSize(body);
     const int pages = document.pageCount();
     for (int n = 0; n < pages; ++n) {
-        if (n > 0 && !printer.newPage())
+        if (n > 0 && !device.newPage())
             return false;
         painter.save();
         painter.translate(0, -n * body.height());
@@ -100,7 +148,7 @@ bool CasePrint::print(QPrinter& printer) const
                          Qt::AlignRight | Qt::AlignBottom,
                          QStringLiteral("Ordisan – stranica %1 od %2").arg(n + 1).arg(pages));
     }
-    return painter.end() && printer.printerState() != QPrinter::Error;
+    return painter.end();
 }
 
 } // namespace ordisan

@@ -2,8 +2,10 @@
 
 #include "diagnosis/case_summary.h"
 
+#include <QByteArray>
 #include <QString>
 
+class QPagedPaintDevice;
 class QPrinter;
 
 namespace ordisan {
@@ -17,11 +19,16 @@ public:
 
     // The page's body as rich text.
     QString html() const;
-    // Prints every page on `printer` (a PDF file included). False when the printer
-    // could not be started or reported an error; nothing then says it went well.
-    bool print(QPrinter& printer) const;
+    // Prints every page on `printer`. A PDF file is laid out on the printer's page and
+    // written whole or not at all: on a failure an older file of that name stays as it
+    // was. Returns an empty string on success, else a message for the user that names
+    // the file, if any.
+    QString print(QPrinter& printer) const;
 
 private:
+    bool paint(QPagedPaintDevice& device, int resolution) const;
+    QByteArray pdf(const QPrinter& printer) const;
+
     const CaseSummary& summary_;
 };
 

@@ -294,12 +294,9 @@ void CDiagnosisDlg::printCaseSummary()
     dialog.setWindowTitle(QStringLiteral("Ispiši sažetak slučaja"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!CasePrint(summary).print(printer))
-        MessageBox(printer.outputFileName().isEmpty()
-                       ? QStringLiteral("Ispis sažetka slučaja nije uspio.")
-                       : QStringLiteral("Ispis sažetka slučaja u datoteku %1 nije uspio.")
-                             .arg(printer.outputFileName()),
-                   QStringLiteral("GREŠKA"), MessageIcon::None);
+    const QString error = CasePrint(summary).print(printer);
+    if (!error.isEmpty())
+        MessageBox(error, QStringLiteral("GREŠKA"), MessageIcon::None);
 }
 
 // The menu acts on the case, never on the item under it: no answer changes here.

@@ -1,8 +1,8 @@
 #include "tools/convert_command.h"
 
+#include "platform/whole_file.h"
 #include "tools/code_page_1250.h"
 
-#include <QSaveFile>
 #include <QString>
 
 #include <cerrno>
@@ -46,13 +46,10 @@ int runConvertCommand(const std::string& from, const std::string& to)
     }
 
     // The whole file or nothing: a failed write leaves an older OUT as it was.
-    QSaveFile file(QString::fromStdString(to));
-    const bool written = file.open(QIODevice::WriteOnly)
-        && file.write(converted.bytes.data(), static_cast<qint64>(converted.bytes.size()))
-            == static_cast<qint64>(converted.bytes.size())
-        && file.commit();
-    if (!written)
-        return fail(to + ": cannot be written: " + file.errorString().toStdString()
+    const WholeFileWrite write =
+        writeWholeFile(QString::fromStdString(to), QByteArray::fromStdString(converted.bytes));
+    if (!write.written())
+        return fail(to + ": cannot be written: " + write.reason.toStdString()
                     + "; nothing written");
     std::printf("%s: %d lines written in code page 1250 with CR LF\n", to.c_str(),
                 converted.lines);

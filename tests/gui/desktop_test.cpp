@@ -17,6 +17,7 @@
 #include "views/overview_dlg.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QProcess>
@@ -25,6 +26,8 @@
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QWindow>
+
+#include <optional>
 
 using namespace ordisan;
 using namespace ordisan::test;
@@ -227,7 +230,8 @@ void DesktopTest::templateTextsFit()
 }
 
 // A knowledge base saved as UTF-8 loads as it always has; once the loader has closed,
-// one message names the file and its first such line, read as the author wrote it.
+// one message names the file and its first such line, read as the author wrote it, and
+// the command that converts it.
 // (The sample, in code page 1250, brings no message: AppTest::diagnosis.)
 void DesktopTest::utf8DataIsNamedOnce()
 {
@@ -255,6 +259,7 @@ void DesktopTest::utf8DataIsNamedOnce()
     QVERIFY2(watcher.messages[0].text.contains(
                  file + u8(", redak 3: Peptička bolest\n")),
              qPrintable(watcher.messages[0].text));
+    QVERIFY(watcher.messages[0].text.contains("\nordisan-check --to-cp1250 podaci.cxt podaci.cxt\n"));
     QVERIFY(!watcher.messages[0].text.contains(u8("rjecnik.cxt")));
 }
 
@@ -262,23 +267,31 @@ void DesktopTest::printedSummary_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("printed");
-    QTest::newRow("a PDF file") << QStringLiteral("sazetak.pdf") << true;
-    QTest::newRow("in a missing folder") << QStringLiteral("nema/sazetak.pdf") << false;
+    QTest::addColumn<bool>("diskFull"); // every write fails as on a full disk
+    QTest::newRow("a PDF file") << QStringLiteral("sazetak.pdf") << true << false;
+    QTest::newRow("over an older PDF") << QStringLiteral("stari.pdf") << true << false;
+    QTest::newRow("in a missing folder") << QStringLiteral("nema/sazetak.pdf") << false << false;
+    QTest::newRow("disk full: over an older PDF") << QStringLiteral("stari.pdf") << false << true;
 }
 
 // Ctrl+P in a tree opens the print dialog; printed to a PDF file, the summary reads back
 // with its Croatian letters, the findings and the ranking in order, and the page number.
-// A print that fails says so.
+// A print that fails says where, and leaves an older PDF as it was and nothing new.
 void DesktopTest::printedSummary()
 {
     QFETCH(QString, name);
     QFETCH(bool, printed);
+    QFETCH(bool, diskFull);
     TempFolder folder;
-    const QString path = QDir(QString::fromStdString(folder.path().string())).filePath(name);
+    const QByteArray older = "%PDF-1.4 staro";
+    folder.write("stari.pdf", older.toStdString());
+    const QDir dir(QString::fromStdString(folder.path().string()));
+    const QString path = dir.filePath(name);
     auto kb = clinic(SEX_MALE);
     kb->patientAge = 35;
     ModalWatcher watcher;
     QString title;
+    std::optional<FileSizeLimit> limit;
     watcher.onDialog = [&](QWidget* window) {
         auto* print = qobject_cast<QPrintDialog*>(window);
         if (!print)
@@ -287,6 +300,8 @@ void DesktopTest::printedSummary()
         auto* file = print->findChild<QLineEdit*>(QStringLiteral("filename"));
         QVERIFY(file);
         file->setText(path);
+        if (diskFull)
+            limit.emplace(0);
         print->accept();
     };
     whileDiagnosing(kb.get(), [&](CDiagnosisDlg& dialog, QTreeWidget* left, QTreeWidget* right) {
@@ -296,13 +311,18 @@ void DesktopTest::printedSummary()
         QApplication::setActiveWindow(&dialog);
         left->setFocus();
         QTest::keyClick(left, Qt::Key_P, Qt::ControlModifier);
+        limit.reset();
     });
     QCOMPARE(title, u8("Ispiši sažetak slučaja"));
-    QCOMPARE(QFile::exists(path), printed);
+    QCOMPARE(dir.entryList(QDir::Files).size(), printed && name != "stari.pdf" ? 2 : 1);
     if (!printed) {
         QCOMPARE(watcher.messages.size(), 1);
-        QCOMPARE(watcher.messages[0].text,
-                 u8("Ispis sažetka slučaja u datoteku %1 nije uspio.").arg(path));
+        QVERIFY2(watcher.messages[0].text.startsWith(
+                     u8("Sažetak slučaja nije spremljen u datoteku\n%1\n").arg(path)),
+                 qPrintable(watcher.messages[0].text));
+        QFile file(dir.filePath(QStringLiteral("stari.pdf")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), older);
         return;
     }
     QVERIFY(watcher.messages.isEmpty());
@@ -317,6 +337,7 @@ void DesktopTest::printedSummary()
         QVERIFY2(found >= 0, qPrintable(u8(expected) + " not after " + text.left(at)));
         at = found;
     }
+    QVERIFY(text.contains("Prostatitis")); // no letters joined into one glyph
 }
 
 // Qt's own texts in Croatian when its translation is there; English, and a warning

@@ -20,10 +20,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include <sys/resource.h>
-
 #include <algorithm>
-#include <csignal>
 
 using namespace ordisan;
 using namespace ordisan::test;
@@ -40,26 +37,6 @@ void click(CDialog& dialog, int id)
     QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {},
                       dialog.GetDlgItem(id)->geometry().center());
 }
-
-// While it lives, files this process writes may grow to `bytes` at most; a write beyond
-// fails with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = std::min(bytes, old_.rlim_max);
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit old_{};
-};
 
 constexpr int CLICK = 0; // "Dalje >>" clicked
 constexpr int CLOSE_BOX = 1;

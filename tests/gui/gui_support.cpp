@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QImage>
 
+#include <algorithm>
+#include <csignal>
+
 namespace ordisan::test {
 
 std::unique_ptr<KnowledgeBase> clinic(SexCode sex)
@@ -119,6 +122,20 @@ void ModalWatcher::look()
     seen_.append(modal);
     if (onDialog)
         onDialog(modal);
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limit = old_;
+    limit.rlim_cur = std::min(bytes, old_.rlim_max);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    setrlimit(RLIMIT_FSIZE, &old_);
 }
 
 } // namespace ordisan::test

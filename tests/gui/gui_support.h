@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <sys/resource.h>
+
 #include <functional>
 #include <memory>
 
@@ -95,6 +97,19 @@ private:
 
     QTimer timer_;
     QList<QPointer<QWidget>> seen_;
+};
+
+// While it lives, files this process writes may grow to `bytes` at most; a write beyond
+// fails with EFBIG instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
 };
 
 } // namespace ordisan::test

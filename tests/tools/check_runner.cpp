@@ -25,11 +25,14 @@ std::string readAll(const std::string& path)
 
 } // namespace
 
-CheckResult runCheck(const std::vector<std::string>& arguments)
+CheckResult runCheck(const std::vector<std::string>& arguments, bool fileSizeLimited)
 {
     const TempFolder scratch;
     const std::string out = scratch.path() / "stdout", err = scratch.path() / "stderr";
-    std::string command = shellQuoted(ORDISAN_CHECK_PATH);
+    // An ignored SIGXFSZ stays ignored across exec: a write beyond the limit fails with
+    // EFBIG instead of ending the tool.
+    std::string command = fileSizeLimited ? "trap '' XFSZ; ulimit -f 1; exec " : "";
+    command += shellQuoted(ORDISAN_CHECK_PATH);
     for (const std::string& argument : arguments)
         command += " " + shellQuoted(argument);
     command += " >" + shellQuoted(out) + " 2>" + shellQuoted(err);

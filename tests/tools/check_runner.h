@@ -24,6 +24,8 @@ struct CheckResult {
 };
 
 // Runs the ordisan-check binary with these arguments and collects what it printed.
-CheckResult runCheck(const std::vector<std::string>& arguments);
+// With `fileSizeLimited`, every file the tool writes may grow to 512 bytes at most (1 KiB
+// where the shell counts `ulimit -f` in KiB): a longer write fails as on a full disk.
+CheckResult runCheck(const std::vector<std::string>& arguments, bool fileSizeLimited = false);
 
 } // namespace ordisan::tools::test

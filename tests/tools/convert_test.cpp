@@ -33,6 +33,8 @@ TEST(CodePage1250, EveryDefinedByteRoundTripsThroughTheProgramsDecoding)
     }
 }
 
+// Each row twice: into a new file, and over an older one, which a failure leaves as it
+// was; nothing else is left in the folder.
 TEST(ConvertCommand, WritesCodePage1250WithCrLfOrNothingAtAll)
 {
     const TempFolder folder;
@@ -41,8 +43,12 @@ TEST(ConvertCommand, WritesCodePage1250WithCrLfOrNothingAtAll)
         std::string utf8;
         int status;
         std::string written; // code page 1250
-        std::string err;
+        std::string err;     // each line after the input's path
+        bool diskFull = false;
     };
+    std::string longText;
+    for (int i = 0; i < 100; ++i)
+        longText += "Šećerna bolest\n";
     const Row rows[] = {
         // A byte order mark goes; LF, CR LF and CR become CR LF, the last line gets one.
         {"\xEF\xBB\xBF" "Šećerna bolest\n O-O) žeđ\r\n O-T) bol – jaka\r// kraj",
@@ -56,29 +62,41 @@ TEST(ConvertCommand, WritesCodePage1250WithCrLfOrNothingAtAll)
         {cp1250("Žutica\n čir\n"), 1, "",
          ":1:1: the byte 0x8E is no UTF-8 (is the file already in code page 1250?)\n"
          ":2:2: the byte 0xE8 is no UTF-8 (is the file already in code page 1250?)\n"},
+        // A full disk: the file-size limit fails the write.
+        {longText, 1, "", "", true},
     };
+    const std::string older = "staro\r\n";
     for (const Row& row : rows) {
-        std::filesystem::remove(out);
-        folder.write("in.txt", row.utf8);
-        const CheckResult r = runCheck({"--to-cp1250", in, out});
-        if (row.status == 0) {
-            EXPECT_EQ(r.status, 0) << r;
-            EXPECT_EQ(contentOf(out), row.written);
-        } else {
-            std::string err;
-            for (std::size_t at = 0, next; at < row.err.size(); at = next + 1) {
-                next = row.err.find('\n', at);
-                err += in + row.err.substr(at, next + 1 - at);
+        for (const bool over : {false, true}) {
+            std::filesystem::remove(out);
+            if (over)
+                folder.write("out.cxt", older);
+            folder.write("in.txt", row.utf8);
+            const CheckResult r = runCheck({"--to-cp1250", in, out}, row.diskFull);
+            if (row.status == 0) {
+                EXPECT_EQ(r.status, 0) << r;
+                EXPECT_EQ(contentOf(out), row.written);
+            } else if (row.diskFull) {
+                EXPECT_EQ(r, (CheckResult{1, "", out + ": cannot be written: File too large; "
+                                                       "nothing written\n"}));
+            } else {
+                std::string err;
+                for (std::size_t at = 0, next; at < row.err.size(); at = next + 1) {
+                    next = row.err.find('\n', at);
+                    err += in + row.err.substr(at, next + 1 - at);
+                }
+                EXPECT_EQ(r, (CheckResult{1, "", err + "ordisan-check: nothing written to " + out
+                                                      + "\n"}));
             }
-            EXPECT_EQ(r, (CheckResult{1, "", err + "ordisan-check: nothing written to " + out + "\n"}));
-            EXPECT_FALSE(std::filesystem::exists(out));
+            if (row.status != 0) {
+                EXPECT_EQ(std::filesystem::exists(out) ? contentOf(out) : "-",
+                          over ? older : "-");
+            }
+            const auto files = std::distance(std::filesystem::directory_iterator(folder.path()),
+                                             std::filesystem::directory_iterator());
+            EXPECT_EQ(files, row.status == 0 || over ? 2 : 1);
         }
     }
-    // A refused file leaves an older OUT as it was.
-    folder.write("out.cxt", "staro\r\n");
-    folder.write("in.txt", "→\n");
-    EXPECT_EQ(runCheck({"--to-cp1250", in, out}).status, 1);
-    EXPECT_EQ(contentOf(out), "staro\r\n");
 }
 
 } // namespace
