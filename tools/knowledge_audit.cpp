@@ -2,6 +2,7 @@
 
 #include "engine/ranking_engine.h"
 #include "tools/case_explanation.h"
+#include "tools/case_margin.h"
 
 #include <algorithm>
 #include <map>
@@ -145,19 +146,10 @@ KnowledgeAudit auditKnowledgeBase(DiagnosisCase& diagnosis, const std::vector<Ca
         for (const CaseEntry& e : *cases) {
             enterCase(diagnosis, e);
             std::vector<float> scores;
-            KnowledgeAudit::Margin margin{e.line, e.syndrome, -1, 0};
             for (int i = 0; i < kb.syndromeCount; ++i)
                 scores.push_back(kb.syndromes[i].score);
-            for (const int i : diagnosis.syndromeRanking()) {
-                if (i != e.syndrome) {
-                    margin.best = i;
-                    break;
-                }
-            }
-            if (margin.best >= 0)
-                margin.points = static_cast<double>(kb.syndromes[e.syndrome].score) * 100.0
-                    - static_cast<double>(kb.syndromes[margin.best].score) * 100.0;
-            audit.margins.push_back(margin);
+            const CaseMargin margin = marginOf(diagnosis, e.syndrome);
+            audit.margins.push_back({e.line, e.syndrome, margin.best, margin.points});
             caseScores.push_back(std::move(scores));
         }
         std::stable_sort(audit.margins.begin(), audit.margins.end(),
