@@ -43,6 +43,14 @@ bool SymptomApplies(const KnowledgeBase& kb, int symptom)
     return sex == SEX_BOTH || sex == kb.patientSex;
 }
 
+int SyndromeSize(const KnowledgeBase& kb, int syndrome)
+{
+    int size = 0;
+    for (int l = 0; l < kb.linkCount; ++l)
+        size += kb.links[l].syndrome == syndrome && SymptomApplies(kb, kb.links[l].symptom) ? 1 : 0;
+    return size;
+}
+
 void ResetAnswers(KnowledgeBase& kb)
 {
     for (int j = 0; j < kb.symptomCount; ++j)

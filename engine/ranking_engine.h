@@ -25,6 +25,9 @@ void SortSymptoms(KnowledgeBase& kb);
 // Unknown → present → absent → unknown; any other value → unknown.
 AnswerCode CycleAnswer(KnowledgeBase& kb, int symptom);
 bool SymptomApplies(const KnowledgeBase& kb, int symptom);
+// The number of findings a syndrome's score is shared among: its links to symptoms
+// that apply to the patient's sex, a symptom linked twice counting twice.
+int SyndromeSize(const KnowledgeBase& kb, int syndrome);
 // The whole percentage shown for a score or weight, truncated toward zero.
 int PercentOf(float value);
 ScoreBand ScoreBandOf(int percent);

@@ -21,14 +21,6 @@ double points(float score)
 
 } // namespace
 
-int sizeFor(const KnowledgeBase& kb, int syndrome)
-{
-    int size = 0;
-    for (int l = 0; l < kb.linkCount; ++l)
-        size += kb.links[l].syndrome == syndrome && SymptomApplies(kb, kb.links[l].symptom) ? 1 : 0;
-    return size;
-}
-
 std::vector<RivalExplanation> explainCase(DiagnosisCase& diagnosis, const CaseEntry& entry,
                                           bool runnerUp)
 {
@@ -65,8 +57,8 @@ std::vector<RivalExplanation> explainCase(DiagnosisCase& diagnosis, const CaseEn
         r.rivalPercent = PercentOf(scores[rival]);
         r.sex = entry.sex;
         r.lead = points(scores[rival]) - points(scores[expected]);
-        r.rivalSize = sizeFor(kb, rival);
-        r.expectedSize = sizeFor(kb, expected);
+        r.rivalSize = SyndromeSize(kb, rival);
+        r.expectedSize = SyndromeSize(kb, expected);
         for (const Measured& m : measured) {
             const AnswerEffect effect{m.symptom, m.answer,
                                       points(scores[rival]) - points(m.without[rival]),

@@ -40,7 +40,4 @@ struct RivalExplanation {
 std::vector<RivalExplanation> explainCase(DiagnosisCase& diagnosis, const CaseEntry& entry,
                                           bool runnerUp);
 
-// The findings of a syndrome that apply to the patient's sex.
-int sizeFor(const KnowledgeBase& kb, int syndrome);
-
 } // namespace ordisan::tools

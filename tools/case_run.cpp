@@ -1,6 +1,7 @@
 #include "tools/case_run.h"
 
 #include "engine/ranking_engine.h"
+#include "tools/case_margin.h"
 
 #include <algorithm>
 
@@ -25,16 +26,10 @@ std::vector<CaseResult> runCases(KnowledgeBase& kb, const std::vector<CaseEntry>
             result.place += kb.syndromes[i].score >= score ? 1 : 0;
             result.tiedWith += kb.syndromes[i].score == score ? 1 : 0;
         }
-        // The best other as the screen lists it: of equals, the one shown first.
-        for (const int i : diagnosis.syndromeRanking()) {
-            if (i != c.syndrome) {
-                result.bestOther = {i, PercentOf(kb.syndromes[i].score)};
-                break;
-            }
-        }
-        if (result.bestOther.syndrome >= 0)
-            result.margin = static_cast<double>(score) * 100.0
-                - static_cast<double>(kb.syndromes[result.bestOther.syndrome].score) * 100.0;
+        const CaseMargin margin = marginOf(diagnosis, c.syndrome);
+        if (margin.best >= 0)
+            result.bestOther = {margin.best, PercentOf(kb.syndromes[margin.best].score)};
+        result.margin = margin.points;
         result.percent = PercentOf(score);
         result.passed = result.place <= c.within;
         const auto ranking = diagnosis.syndromeRanking();

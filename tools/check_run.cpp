@@ -1,5 +1,6 @@
 #include "tools/check_run.h"
 
+#include "cases/case_file_match.h"
 #include "engine/diagnosis_case.h"
 #include "knowledge/line_reader.h"
 #include "knowledge/loaders.h"
@@ -88,14 +89,12 @@ int exitStatusOf(const CheckRun& run)
 void rankDiagnosis(KnowledgeBase& kb, SexCode sex, const std::vector<int>& present,
                    const std::vector<int>& absent)
 {
+    CaseEntry entry;
+    entry.sex = sex;
+    entry.present = present;
+    entry.absent = absent;
     DiagnosisCase diagnosis(kb);
-    diagnosis.setSex(sex);
-    diagnosis.start();
-    for (const int j : present)
-        diagnosis.setAnswer(j, ANSWER_PRESENT);
-    for (const int j : absent)
-        diagnosis.setAnswer(j, ANSWER_ABSENT);
-    diagnosis.rank();
+    enterCase(diagnosis, entry);
 }
 
 } // namespace ordisan::tools

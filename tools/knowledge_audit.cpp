@@ -2,6 +2,7 @@
 
 #include "engine/ranking_engine.h"
 #include "tools/case_explanation.h"
+#include "tools/case_margin.h"
 
 #include <algorithm>
 #include <map>
@@ -19,7 +20,9 @@ int medianOf(std::vector<int> values)
     return values[values.size() / 2];
 }
 
-// The findings of each syndrome that apply to the case's sex, sorted.
+// The findings of each syndrome that apply to the patient's sex, sorted; a symptom
+// linked twice stands twice, as it weighs twice in the score, so that two syndromes
+// with equal lists score alike on every answer.
 std::vector<std::vector<int>> findingsBySyndrome(const KnowledgeBase& kb)
 {
     std::vector<std::vector<int>> findings(static_cast<std::size_t>(kb.syndromeCount));
@@ -27,10 +30,8 @@ std::vector<std::vector<int>> findingsBySyndrome(const KnowledgeBase& kb)
         if (SymptomApplies(kb, kb.links[l].symptom))
             findings[static_cast<std::size_t>(kb.links[l].syndrome)].push_back(kb.links[l].symptom);
     }
-    for (auto& f : findings) {
+    for (auto& f : findings)
         std::sort(f.begin(), f.end());
-        f.erase(std::unique(f.begin(), f.end()), f.end());
-    }
     return findings;
 }
 
@@ -41,12 +42,11 @@ int sharedCount(const std::vector<int>& a, const std::vector<int>& b)
     return static_cast<int>(both.size());
 }
 
-void auditSizes(KnowledgeAudit& audit, const KnowledgeBase& kb, int s,
-                const std::vector<std::vector<int>>& findings)
+void auditSizes(KnowledgeAudit& audit, const KnowledgeBase& kb, int s)
 {
     std::vector<int> sizes;
     for (int i = 0; i < kb.syndromeCount; ++i) {
-        const int size = static_cast<int>(findings[static_cast<std::size_t>(i)].size());
+        const int size = SyndromeSize(kb, i);
         audit.sizes[static_cast<std::size_t>(i)].findings[s] = size;
         if (size > 0)
             sizes.push_back(size); // a syndrome of the other sex only is no small one
@@ -65,8 +65,11 @@ void auditLoneFindings(KnowledgeAudit& audit, DiagnosisCase& diagnosis, int s,
     const KnowledgeBase& kb = diagnosis.knowledgeBase();
     std::vector<std::vector<int>> holders(static_cast<std::size_t>(kb.symptomCount));
     for (int i = 0; i < kb.syndromeCount; ++i) {
-        for (const int j : findings[static_cast<std::size_t>(i)])
-            holders[static_cast<std::size_t>(j)].push_back(i);
+        for (const int j : findings[static_cast<std::size_t>(i)]) {
+            auto& held = holders[static_cast<std::size_t>(j)];
+            if (held.empty() || held.back() != i)
+                held.push_back(i);
+        }
     }
     for (int j = 0; j < kb.symptomCount; ++j) {
         const std::vector<int>& held = holders[static_cast<std::size_t>(j)];
@@ -87,9 +90,9 @@ void auditLoneFindings(KnowledgeAudit& audit, DiagnosisCase& diagnosis, int s,
         }
         std::vector<int> sizes;
         for (const int i : held)
-            sizes.push_back(static_cast<int>(findings[static_cast<std::size_t>(i)].size()));
+            sizes.push_back(audit.sizes[static_cast<std::size_t>(i)].findings[s]);
         lone.holdersMedian = medianOf(sizes);
-        lone.firstSize = static_cast<int>(findings[static_cast<std::size_t>(lone.first[0])].size());
+        lone.firstSize = audit.sizes[static_cast<std::size_t>(lone.first[0])].findings[s];
         // It wins on size alone: smaller than three quarters of what holds it.
         lone.flagged = lone.holders >= GENERAL_FINDING_HOLDERS && 4 * lone.firstSize < 3 * lone.holdersMedian;
         audit.loneFindings.push_back(std::move(lone));
@@ -145,19 +148,10 @@ KnowledgeAudit auditKnowledgeBase(DiagnosisCase& diagnosis, const std::vector<Ca
         for (const CaseEntry& e : *cases) {
             enterCase(diagnosis, e);
             std::vector<float> scores;
-            KnowledgeAudit::Margin margin{e.line, e.syndrome, -1, 0};
             for (int i = 0; i < kb.syndromeCount; ++i)
                 scores.push_back(kb.syndromes[i].score);
-            for (const int i : diagnosis.syndromeRanking()) {
-                if (i != e.syndrome) {
-                    margin.best = i;
-                    break;
-                }
-            }
-            if (margin.best >= 0)
-                margin.points = static_cast<double>(kb.syndromes[e.syndrome].score) * 100.0
-                    - static_cast<double>(kb.syndromes[margin.best].score) * 100.0;
-            audit.margins.push_back(margin);
+            const CaseMargin margin = marginOf(diagnosis, e.syndrome);
+            audit.margins.push_back({e.line, e.syndrome, margin.best, margin.points});
             caseScores.push_back(std::move(scores));
         }
         std::stable_sort(audit.margins.begin(), audit.margins.end(),
@@ -168,7 +162,7 @@ KnowledgeAudit auditKnowledgeBase(DiagnosisCase& diagnosis, const std::vector<Ca
         diagnosis.setSex(audit.sexes[s]);
         diagnosis.start();
         const auto findings = findingsBySyndrome(kb);
-        auditSizes(audit, kb, s, findings);
+        auditSizes(audit, kb, s);
         auditLoneFindings(audit, diagnosis, s, findings);
         auditPairs(audit, kb, s, findings, cases, caseScores);
     }

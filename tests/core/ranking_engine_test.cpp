@@ -59,6 +59,12 @@ TEST(RankingEngine, StartOfADiagnosisTheWorkedExampleAndTies)
     ComputeScoresAndWeights(w);
     const float third = 2.0f / 3.0f;
     EXPECT_EQ(rankedBy(w), (std::vector<float>{third, 0.5f, third, third, third, third, third}));
+    EXPECT_EQ((std::vector{SyndromeSize(w, 0), SyndromeSize(w, 1), SyndromeSize(w, 2)}),
+              (std::vector{3, 2, 3}))
+        << "the twice linked symptom counts twice, as in the score";
+    EXPECT_EQ((std::vector{SyndromeSize(kb, 0), SyndromeSize(kb, 1), SyndromeSize(kb, 2)}),
+              (std::vector{2, 0, 0}))
+        << "symptoms of the other sex count for none";
 
     // The exchange sort puts a later equal score first.
     const float scores[] = {0.5f, 0.25f, 0.5f, 1.0f};

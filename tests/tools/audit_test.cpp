@@ -1,6 +1,7 @@
 // ordisan-check --audit and --explain on a knowledge base built to hold each finding:
-// a small syndrome that wins a general finding, a large one, two syndromes a man cannot
-// tell apart, look-alikes no case separates, and a case lost on size.
+// a small syndrome that wins a general finding, a large one with a symptom linked twice,
+// two syndromes a man cannot tell apart, look-alikes no case separates, and a case lost
+// on size.
 #include "check_runner.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +26,7 @@ protected:
         std::vector<std::string> large;
         for (int k = 1; k <= 13; ++k)
             large.push_back("O-O) f" + std::to_string(k));
+        large.push_back("O-O) f1"); // twice, so it weighs twice and counts twice
         std::vector<std::string> twin = d;
         twin.push_back("Z-O) zd");
         folder.write("podaci.cxt",
@@ -54,12 +56,12 @@ TEST_F(Audit, FindsEveryKindInBothForms)
               (CheckResult{0,
                            "Findings per syndrome, for a man and for a woman (median 6 and 6):\n"
                            "    2   2  Mala\n    6   6  Srednja\n    6   6  Druga\n"
-                           "    5   6  Blizanac\n    5   5  Dvojnik\n   13  13  Velika\n"
+                           "    5   6  Blizanac\n    5   5  Dvojnik\n   14  14  Velika\n"
                            "Far smaller (under half the median) or larger (over twice it):\n"
                            "  Mala: 2 findings for a man, far smaller than the median 6\n"
-                           "  Velika: 13 findings for a man, far larger than the median 6\n"
+                           "  Velika: 14 findings for a man, far larger than the median 6\n"
                            "  Mala: 2 findings for a woman, far smaller than the median 6\n"
-                           "  Velika: 13 findings for a woman, far larger than the median 6\n"
+                           "  Velika: 14 findings for a woman, far larger than the median 6\n"
                            "General findings (held by 3 syndromes or more) that a small "
                            "syndrome wins alone, all else unknown:\n"
                            "  for a man: opca (3 syndromes, median 6 findings): first Mala with "
@@ -84,15 +86,33 @@ TEST_F(Audit, FindsEveryKindInBothForms)
              R"({"sizes":[{"syndrome":"Mala","male":2,"female":2},)",
              R"("medians":{"male":6,"female":6},"oddSizes":[{"syndrome":"Mala","sex":"M",)"
              R"("findings":2,"median":6,"kind":"small"},{"syndrome":"Velika","sex":"M",)"
-             R"("findings":13,"median":6,"kind":"large"},)",
+             R"("findings":14,"median":6,"kind":"large"},)",
              R"({"symptom":1,"text":"opca","sex":"Z","holders":3,"holdersMedian":6,)"
              R"("first":["Mala"],"firstSize":2,"flagged":true})",
              R"({"symptom":2,"text":"b1","sex":"M","holders":1,"holdersMedian":6,)"
              R"("first":["Srednja"],"firstSize":6,"flagged":false})",
+             R"({"symptom":18,"text":"f1","sex":"M","holders":1,"holdersMedian":14,)"
+             R"("first":["Velika"],"firstSize":14,"flagged":false})",
              R"("twins":[{"a":"Blizanac","b":"Dvojnik","sex":"M","shared":5}],)",
              R"("unseparated":[{"a":"Mala","b":"Srednja","sex":"M","shared":1},)",
              R"("margins":[{"line":5,"syndrome":"Srednja","best":"Mala","points":-8.3},)"
              R"({"line":1,"syndrome":"Blizanac","best":"Srednja","points":8.3}]})" "\n",
+         })
+        EXPECT_NE(json.find(part), std::string::npos) << part << "\nin " << json;
+}
+
+// A symptom linked twice weighs twice: the syndrome is one finding larger, and the
+// syndrome with the same symptoms linked once each can be told from it.
+TEST_F(Audit, CountsASymptomLinkedTwiceAsTheScoreDoes)
+{
+    folder.write("podaci.cxt", syndrome("Dvaput", {"O-O) x", "O-O) x", "O-O) y"})
+                                   + syndrome("Jednom", {"O-O) x", "O-O) y"})
+                                   + syndrome("Isto", {"O-O) y", "O-O) x"}));
+    const std::string json = runCheck({"--json", "--audit", folder.path()}).out;
+    for (const std::string part : {
+             R"({"sizes":[{"syndrome":"Dvaput","male":3,"female":3},)",
+             R"("twins":[{"a":"Jednom","b":"Isto","sex":"M","shared":2},)"
+             R"({"a":"Jednom","b":"Isto","sex":"Z","shared":2}])",
          })
         EXPECT_NE(json.find(part), std::string::npos) << part << "\nin " << json;
 }
