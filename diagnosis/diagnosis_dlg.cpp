@@ -297,6 +297,8 @@ void CDiagnosisDlg::printCaseSummary()
     const QString error = CasePrint(summary).print(printer);
     if (!error.isEmpty())
         MessageBox(error, QStringLiteral("GREŠKA"), MessageIcon::None);
+    else
+        case_->markSaved(); // on paper or in a PDF, kept as a copied summary is
 }
 
 // The menu acts on the case, never on the item under it: no answer changes here.
