@@ -119,7 +119,7 @@ void CMainMenuDlg::OnDijagnosticiranje()
     if (patient.RunModal(knowledgeBase) != IDOK)
         return;
     CDiagnosisDlg diagnosis;
-    diagnosis.RunModal(knowledgeBase);
+    diagnosis.RunModal(knowledgeBase, patient.patient());
 }
 
 // A fresh dictionary on every click; its result is not needed.

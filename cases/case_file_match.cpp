@@ -26,7 +26,7 @@ public:
         if (!c.syndrome.empty())
             entry.syndrome = lookUp(c.line, c.syndrome, syndromeNames_,
                                     CaseFileMessage::UnknownSyndrome);
-        entry.age = c.age;
+        entry.age = c.age.value_or(0);
         if (c.within)
             entry.within = withinOf(c.withinLine, *c.within);
         const bool sexKnown = c.sex && (*c.sex == SEX_MALE || *c.sex == SEX_FEMALE);
@@ -111,8 +111,7 @@ MatchedCaseFile matchCaseFile(const CaseFileText& file, const KnowledgeBase& kb)
 void enterCase(DiagnosisCase& diagnosis, const CaseEntry& entry)
 {
     diagnosis.setSex(entry.sex);
-    if (entry.age)
-        diagnosis.setAge(*entry.age);
+    diagnosis.setAge(entry.age);
     diagnosis.start();
     for (const int j : entry.present)
         diagnosis.setAnswer(j, ANSWER_PRESENT);

@@ -10,7 +10,7 @@ struct CaseEntry {
     int line = 0;           // of its SLUCAJ line
     int syndrome = -1;      // the expected diagnosis; -1 when the knowledge base has no such
     SexCode sex = SEX_MALE;
-    std::optional<std::uint32_t> age;
+    std::uint32_t age = 0;  // 0 when the case gives none: unknown, as the patient dialog starts
     int within = 1;         // it must rank among the first `within`
     std::vector<int> present; // symptom indexes that apply to `sex`
     std::vector<int> absent;
@@ -29,8 +29,8 @@ struct MatchedCaseFile {
 // location letters) answers every one of them that applies to the case's sex.
 MatchedCaseFile matchCaseFile(const CaseFileText& file, const KnowledgeBase& kb);
 
-// Enters the case as a doctor would: a new case, the patient's sex and age (when the
-// case gives one), the answers, one ranking.
+// Enters the case as a doctor would: a new case, the patient's sex and age (0 when the
+// case gives none, never the previous patient's), the answers, one ranking.
 void enterCase(DiagnosisCase& diagnosis, const CaseEntry& entry);
 
 } // namespace ordisan

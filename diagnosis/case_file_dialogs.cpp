@@ -31,6 +31,20 @@ QDir documents()
     return folder.exists() ? folder : QDir::home();
 }
 
+// A message box taller than the screen hides its button: the first faults, then a count
+// (ordisan-check --cases lists them all).
+constexpr qsizetype LINES_SHOWN = 15;
+
+// "redak", "retka" or "redaka", as Croatian counts lines.
+QString linesWord(qsizetype n)
+{
+    if (n % 10 == 1 && n % 100 != 11)
+        return QStringLiteral("redak");
+    if (n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14))
+        return QStringLiteral("retka");
+    return QStringLiteral("redaka");
+}
+
 QStringList errorLines(const std::vector<CaseFileError>& errors)
 {
     QStringList lines;
@@ -38,6 +52,11 @@ QStringList errorLines(const std::vector<CaseFileError>& errors)
         const QString text = fromCp1250(caseFileErrorText(error, croatianCaseFileWording()));
         lines.append(error.line > 0 ? QStringLiteral("redak %1: %2").arg(error.line).arg(text)
                                     : text);
+    }
+    if (lines.size() > LINES_SHOWN + 1) {
+        const qsizetype more = lines.size() - LINES_SHOWN;
+        lines.resize(LINES_SHOWN);
+        lines.append(QStringLiteral("i još %1 %2").arg(more).arg(linesWord(more)));
     }
     return lines;
 }
@@ -85,7 +104,8 @@ void CaseFileDialogs::report(const QString& text, const QStringList& lines)
                QStringLiteral("Otvori slučaj"), MessageIcon::Exclamation);
 }
 
-CaseFileDialogs::Opened CaseFileDialogs::openCase(DiagnosisCase& diagnosis)
+CaseFileDialogs::Opened CaseFileDialogs::openCase(DiagnosisCase& diagnosis,
+                                                  const std::function<void()>& entered)
 {
     const QString path = QFileDialog::getOpenFileName(owner_, QStringLiteral("Otvori slučaj"),
                                                       documents().path(), CASE_FILTER);
@@ -113,6 +133,7 @@ CaseFileDialogs::Opened CaseFileDialogs::openCase(DiagnosisCase& diagnosis)
     enterCase(diagnosis, entry);
     // As it stands the case is in that file.
     diagnosis.markSaved();
+    entered();
     // Only the first case is opened; what the others lack does not concern it.
     const int end = text.cases.size() > 1 ? text.cases[1].line : std::numeric_limits<int>::max();
     std::vector<CaseFileError> unused;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 namespace ordisan {
@@ -21,10 +23,12 @@ public:
     bool saveCase(const DiagnosisCase& diagnosis);
 
     enum class Opened { Nothing, Whole, Partly };
-    // Asks for a case file and enters its first case into `diagnosis`. A file that is
-    // no case file, or cannot be read, is reported and changes nothing; texts the
-    // knowledge base does not hold are left out and listed with their line numbers.
-    Opened openCase(DiagnosisCase& diagnosis);
+    // Asks for a case file and enters its first case into `diagnosis`, then calls
+    // `entered` (which shows the case) before any report, so that the report stands over
+    // the case as opened. A file that is no case file, or cannot be read, is reported
+    // and changes nothing; texts the knowledge base does not hold are left out and
+    // listed with their line numbers.
+    Opened openCase(DiagnosisCase& diagnosis, const std::function<void()>& entered);
 
 private:
     QString savePath(const QString& caption, const QString& name, const QString& filter);

@@ -9,7 +9,6 @@
 #include "engine/ranking_engine.h"
 #include "platform/control_backing.h"
 #include "platform/data_exchange.h"
-#include "platform/file_writer.h"
 #include "platform/tree_control.h"
 #include "platform/tree_look.h"
 #include "res/dialog_templates.h"
@@ -18,8 +17,6 @@
 #include "views/overview_dlg.h"
 
 #include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -29,7 +26,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -84,7 +80,7 @@ CDiagnosisDlg::CDiagnosisDlg(QWidget* parent) : CDialog(&DIAGNOSIS_TEMPLATE, par
 
 CDiagnosisDlg::~CDiagnosisDlg() = default;
 
-int CDiagnosisDlg::RunModal(KnowledgeBase* kb)
+int CDiagnosisDlg::RunModal(KnowledgeBase* kb, std::optional<Patient> patient)
 {
     knowledgeBase = kb;
     // The three answer pictures come first in both lists, in the same order.
@@ -103,6 +99,10 @@ int CDiagnosisDlg::RunModal(KnowledgeBase* kb)
     symptomUnknownImage = symptomImages.AddIcon(IDI_UNKNOWN);
     // A new diagnosis starts from nothing known.
     case_ = std::make_unique<DiagnosisCase>(*kb);
+    if (patient) {
+        case_->setSex(patient->sex);
+        case_->setAge(patient->age);
+    }
     case_->start();
     return DoModal();
 }
@@ -277,8 +277,7 @@ void CDiagnosisDlg::openCase()
 {
     if (!closeGuard_.mayLeave(this, wouldLoseAnswers(), CloseGuard::Leaving::Open))
         return;
-    if (files_.openCase(*case_) != CaseFileDialogs::Opened::Nothing)
-        showRanking(true);
+    files_.openCase(*case_, [this] { showRanking(true); });
 }
 
 // On paper or into a PDF file, through the print dialog; A4 unless the user picks

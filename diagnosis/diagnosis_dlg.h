@@ -9,6 +9,7 @@
 #include "views/image_list.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QTreeWidget;
@@ -37,8 +38,9 @@ public:
     explicit CDiagnosisDlg(QWidget* parent = nullptr);
     ~CDiagnosisDlg() override;
 
-    // Builds the image lists, sets every answer to unknown and runs the dialog.
-    int RunModal(KnowledgeBase* kb);
+    // Builds the image lists, starts a case for `patient` (without one, for the patient
+    // the record holds) with every answer unknown, and runs the dialog.
+    int RunModal(KnowledgeBase* kb, std::optional<Patient> patient = std::nullopt);
 
     // Deletes both image lists, then closes the window.
     bool DestroyWindow() override;

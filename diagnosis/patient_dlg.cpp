@@ -11,7 +11,7 @@ namespace ordisan {
 
 CPatientDlg::CPatientDlg(QWidget* parent) : CDialog(&PATIENT_TEMPLATE, parent) {}
 
-int CPatientDlg::RunModal(KnowledgeBase* kb)
+int CPatientDlg::RunModal(const KnowledgeBase* kb)
 {
     knowledgeBase = kb;
     return DoModal();
@@ -39,7 +39,7 @@ void CPatientDlg::OnOK()
     if (!UpdateData(true))
         return;
     // With no sex chosen the previous one stands, if there is one; without one the
-    // dialog stays open and, like any OK that does not close it, stores nothing.
+    // dialog stays open.
     SexCode sex = knowledgeBase->patientSex;
     if (sexIndex == 0)
         sex = SEX_MALE;
@@ -47,8 +47,7 @@ void CPatientDlg::OnOK()
         sex = SEX_FEMALE;
     if (sex != SEX_MALE && sex != SEX_FEMALE)
         return;
-    knowledgeBase->patientAge = age;
-    knowledgeBase->patientSex = sex;
+    patient_ = {age, sex};
     EndDialog(IDOK);
 }
 

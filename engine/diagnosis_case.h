@@ -8,6 +8,12 @@
 
 namespace ordisan {
 
+// The patient as the patient dialog takes it, before the diagnosis opens.
+struct Patient {
+    std::uint32_t age = 0;
+    SexCode sex = SEX_MALE;
+};
+
 // One patient's diagnosis over the knowledge base's record, which holds the patient,
 // the answers, the scores and both orders: what the dialog, the case runner and the
 // case files drive. It keeps what the record cannot: whether the ranking still matches

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The whole diagnosis by keyboard alone, counted: from the main menu to the ranked list,
-# a man with appendicitis, three findings present and two absent. Fails above 30 key
-# presses, unless the program recorded exactly those answers, and unless its ranking
-# (the summary's syndromes, copied after the count) is what ordisan-check ranks for
-# the same answers. Needs xvfb, xdotool, xclip and python3 (scripts/install-deps.sh).
+# a man of 47 with appendicitis, three findings present and two absent. Fails above 30
+# key presses, unless the program recorded that patient and exactly those answers, and
+# unless its ranking (the summary's syndromes, copied after the count) is what
+# ordisan-check ranks for the same answers. Needs xvfb, xdotool, xclip and python3
+# (scripts/install-deps.sh).
 source "$(dirname "$0")/walk-common.sh"
 check=$(dirname "$program")/../tools/ordisan-check # of the same build
 [ -x "$check" ] || cmake --build "$(dirname "$program")/.." -j2 --target ordisan-check
@@ -15,16 +16,17 @@ focus "$menu"
 presses=0
 keys d                              # "Dijagnosticiranje"
 focus "$(window '^Osnovni podaci o pacijentu$')"
-keys Return                         # a man ("Muški spol" is chosen), age 0
+keys 4 7 m Return                   # 47 after the field's 0 (leading zeros are fine), a man
 focus "$(window '^Dijagnosticiranje$')"
 # Typed in the right tree, each search ended by its answer key (+ present, - absent).
-# A few letters that find each finding in the sample's order; the check
-# below says which answers were recorded if the sample has changed under them.
-keys p o v i s plus                 # povišena tjelesna temperatura
-keys a p e t minus                  # gubitak apetita
-keys m u c n plus                   # mučnina
+# A few letters that find each finding in the sample's order (a new search starts
+# after the item answered last); the check below says which answers were recorded
+# if the sample has changed under them.
+keys p o v plus                     # povišena tjelesna temperatura
+keys a p e minus                    # gubitak apetita
+keys m u c plus                     # mučnina
 keys n t u plus                     # bol u desnom donjem kvadrantu trbuha
-keys p r o l j minus                # proljev
+keys p r o minus                    # proljev
 keys F5                             # <<Rangiraj>>
 counted=$presses
 xdotool key ctrl+c
@@ -53,6 +55,9 @@ want_present = ["bol u desnom donjem kvadrantu trbuha", "mučnina", "povišena t
 want_absent = ["gubitak apetita", "proljev"]
 present, absent = block("Prisutni simptomi:"), block("Odsutni simptomi:")
 failed = False
+patient = [line for line in lines if line.startswith(("Starost:", "Spol:"))]
+if patient != ["Starost: 47", "Spol: muški"]:
+    print(f"walk: recorded the patient as {patient}", file=sys.stderr); failed = True
 if int(counted) > int(limit):
     print(f"walk: {counted} key presses, more than {limit}", file=sys.stderr); failed = True
 if sorted(present) != sorted(want_present) or sorted(absent) != sorted(want_absent):

@@ -151,6 +151,12 @@ TEST(CaseFileMatch, ListsWhatTheKnowledgeBaseLacksAndKeepsTheRest)
     EXPECT_EQ(partly.cases[0].absent, (std::vector<int>{2}));
     EXPECT_EQ(partly.cases[1].syndrome, -1);
     EXPECT_EQ(partly.cases[1].present, (std::vector<int>{5}));
+    // Entered after another patient, a case without DOB has no age: not the last one's.
+    DiagnosisCase diagnosis(*kb);
+    diagnosis.setAge(61);
+    enterCase(diagnosis, partly.cases[1]);
+    EXPECT_EQ(diagnosis.age(), 0u);
+    EXPECT_EQ(diagnosis.sex(), SEX_MALE);
 
     const auto empty = std::make_unique<KnowledgeBase>();
     EXPECT_EQ(matchCaseFile(readCaseFile(gripa), *empty).errors,

@@ -151,8 +151,14 @@ void DiagnosisTest::ages()
     QCOMPARE(opened, QStringList({"1", "0", "0", "1"}));
     QCOMPARE(result, stored == CANCELLED ? IDCANCEL : IDOK);
     const int sexBefore = female ? SEX_MALE : SEX_FEMALE;
-    QCOMPARE(kb->patientSex, stored == CANCELLED ? sexBefore : female ? SEX_FEMALE : SEX_MALE);
-    QCOMPARE(qlonglong(kb->patientAge), stored == CANCELLED ? 61 : stored >= 0 ? stored : 52);
+    // The diagnosis that owns the case takes the patient; the record stays as it was.
+    QCOMPARE(QStringList({QString::number(kb->patientAge), QString::number(kb->patientSex)}),
+             QStringList({"61", QString::number(sexBefore)}));
+    if (stored != CANCELLED)
+        QCOMPARE(QStringList({QString::number(dialog.patient().age),
+                              QString::number(dialog.patient().sex)}),
+                 QStringList({QString::number(stored >= 0 ? stored : 52),
+                              QString::number(female ? SEX_FEMALE : SEX_MALE)}));
     QCOMPARE(watcher.messages.size(), stored == REJECTED ? 1 : 0);
     if (stored != REJECTED)
         return;
@@ -328,21 +334,31 @@ void DiagnosisTest::closingAsksBeforeAnswersAreLost_data()
     QTest::addColumn<QString>("press");   // in the question, if one comes
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("closed");
-    const QString back = u8("&Natrag na slučaj"), close = "&Zatvori bez spremanja";
-    QTest::newRow("no answers: Esc") << "" << int(Qt::Key_Escape) << back << false << true;
+    QTest::addColumn<bool>("saved");      // the save dialog names a file, or is cancelled
+    const QString back = u8("&Natrag na slučaj"), close = "&Zatvori bez spremanja",
+                  save = u8("&Spremi slučaj...");
+    QTest::newRow("no answers: Esc") << "" << int(Qt::Key_Escape) << back << false << true
+                                     << false;
     QTest::newRow("answered back to unknown: Enter") << "vru+?" << int(Qt::Key_Return) << back
-                                                     << false << true;
-    QTest::newRow("copied: Izlazak") << "vru+^C" << int(IDOK) << back << false << true;
+                                                     << false << true << false;
+    QTest::newRow("copied: Izlazak") << "vru+^C" << int(IDOK) << back << false << true << false;
     QTest::newRow("answered: Enter, back") << "vru+" << int(Qt::Key_Return) << back << true
-                                           << false;
-    QTest::newRow("answered: Esc, back") << "vru+" << int(Qt::Key_Escape) << back << true << false;
+                                           << false << false;
+    QTest::newRow("answered: Esc, back") << "vru+" << int(Qt::Key_Escape) << back << true << false
+                                         << false;
     QTest::newRow("changed after a copy: close box, close anyway")
-        << "vru+^Ckas-" << CLOSE_BOX << close << true << true;
-    QTest::newRow("answered: Izlazak, close anyway") << "vru+" << int(IDOK) << close << true << true;
+        << "vru+^Ckas-" << CLOSE_BOX << close << true << true << false;
+    QTest::newRow("answered: Izlazak, close anyway") << "vru+" << int(IDOK) << close << true
+                                                     << true << false;
+    QTest::newRow("answered: Esc, save cancelled") << "vru+" << int(Qt::Key_Escape) << save
+                                                   << true << false << false;
+    QTest::newRow("answered: Enter, saved") << "vru+" << int(Qt::Key_Return) << save << true
+                                            << true << true;
 }
 
 // Every way out passes the same question, asked once and only while answers would be
-// lost; going back leaves the case as it was.
+// lost; going back, or a save cancelled, leaves the case as it was; a save closes after
+// the case is in its file.
 void DiagnosisTest::closingAsksBeforeAnswersAreLost()
 {
     QFETCH(QString, answers);
@@ -350,9 +366,18 @@ void DiagnosisTest::closingAsksBeforeAnswersAreLost()
     QFETCH(QString, press);
     QFETCH(bool, asked);
     QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    TempFolder temp;
+    const QString path = QString::fromStdString((temp.path() / "slucaj.cxt").string());
     auto kb = clinic(SEX_MALE);
     ModalWatcher watcher;
     watcher.press = press;
+    watcher.onDialog = [&](QWidget* window) {
+        if (auto* files = qobject_cast<QFileDialog*>(window)) {
+            files->selectFile(path);
+            static_cast<QDialog*>(files)->done(saved ? QDialog::Accepted : QDialog::Rejected);
+        }
+    };
     bool open = true;
     const int result = whileDiagnosing(kb.get(), [&](CDiagnosisDlg& dialog, QTreeWidget*,
                                                      QTreeWidget* right) {
@@ -380,6 +405,10 @@ void DiagnosisTest::closingAsksBeforeAnswersAreLost()
     QCOMPARE(result == LEFT_OPEN, !closed);
     QCOMPARE(kb->symptoms[0].answer, answers.isEmpty() || answers.startsWith("vru+?")
                                          ? ANSWER_UNKNOWN : ANSWER_PRESENT);
+    QFile file(path);
+    QCOMPARE(file.open(QIODevice::ReadOnly), saved);
+    if (saved)
+        QVERIFY(file.readAll().endsWith("SPOL: M\r\nDOB: 0\r\nDA: vru\xE6ica\r\n"));
 }
 
 void DiagnosisTest::caseFiles_data()
@@ -388,29 +417,37 @@ void DiagnosisTest::caseFiles_data()
     QTest::addColumn<QString>("answers"); // of vrućica, kašalj, mučnina after the opening
     QTest::addColumn<QString>("message"); // the start of the one message, if any
     QTest::addColumn<bool>("female");     // the trees show a woman's symptoms
-    QTest::newRow("saved, changed, opened again") << QByteArray() << P + U + A << "" << false;
-    QTest::newRow("an unknown text: opened partly")
-        << QByteArray("SLUCAJ: Gripa\r\nSPOL: Z\r\nDA: ka\x9A" "alj\r\nNE: nepoznato\r\n")
-        << U + P + U
+    QTest::addColumn<QString>("ends");    // the message's last line
+    QTest::addColumn<int>("lines");       // and how many it has
+    QTest::newRow("saved, changed, opened again") << QByteArray() << P + U + A << "" << false
+                                                  << "" << 0;
+    QByteArray unknown; // 17 lines: 15 listed, then how many more
+    for (int n = 4; n <= 20; ++n)
+        unknown += "NE: nepoznato " + QByteArray::number(n) + "\r\n";
+    QTest::newRow("unknown texts: opened partly")
+        << "SLUCAJ: Gripa\r\nSPOL: Z\r\nDA: ka\x9A" "alj\r\n" + unknown << U + P + U
         << u8("Slučaj iz datoteke\n%1\notvoren je djelomično; ovo nije upotrijebljeno:\n\n"
-              "redak 4: baza znanja nema simptom \"nepoznato\"")
-        << true;
+              "redak 4: baza znanja nema simptom \"nepoznato 4\"")
+        << true << u8("i još 2 retka") << 20;
     QTest::newRow("no case file: nothing changes")
         << QByteArray("SPOL: Z\r\nDA: ka\x9A" "alj\r\n") << U + P + A
         << u8("Datoteka\n%1\nnije datoteka slučaja; ništa nije promijenjeno.\n\nredak 1: "
               "SPOL izvan slučaja")
-        << false;
+        << false << u8("redak 2: DA izvan slučaja; slučaj počinje ključem SLUCAJ") << 6;
 }
 
 // Through the file dialogs, as a user saves and opens: a saved case opens as it was
 // saved, over answers given since (after the question); a file with texts the knowledge
-// base lacks opens partly and lists them by line; a file that is no case changes nothing.
+// base lacks opens partly and lists the first of them by line, over the trees of the case
+// as opened; a file that is no case changes nothing.
 void DiagnosisTest::caseFiles()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, answers);
     QFETCH(QString, message);
     QFETCH(bool, female);
+    QFETCH(QString, ends);
+    QFETCH(int, lines);
     TempFolder temp;
     const QString path = QString::fromStdString((temp.path() / "slucaj.cxt").string());
     if (!file.isEmpty())
@@ -424,8 +461,14 @@ void DiagnosisTest::caseFiles()
             static_cast<QDialog*>(files)->accept(); // QFileDialog hides it
         }
     };
-    QStringList shown;
+    QStringList shown, atReport, opened;
+    QTreeWidget* rightTree = nullptr;
+    watcher.onMessage = [&](QMessageBox* box) {
+        if (box->windowTitle() == u8("Otvori slučaj"))
+            atReport = treeLines(rightTree);
+    };
     whileDiagnosing(kb.get(), [&](CDiagnosisDlg&, QTreeWidget* left, QTreeWidget* right) {
+        rightTree = right;
         right->setFocus();
         QTest::keyClicks(right, "vru+mucn-");
         QTest::keyClick(right, file.isEmpty() ? Qt::Key_S : Qt::Key_C, Qt::ControlModifier);
@@ -434,11 +477,16 @@ void DiagnosisTest::caseFiles()
         for (const char* text : {"vrućica", "kašalj", "mučnina"})
             shown.append(iconsOf(left, right, u8(text)).first());
         QCOMPARE(treeLines(left).contains("  izostanak menstruacije"), female);
+        opened = treeLines(right);
     });
     QCOMPARE(watcher.messages.size(), message.isEmpty() ? 1 : 2); // the question, the report
-    if (!message.isEmpty())
-        QVERIFY2(watcher.messages.last().text.startsWith(message.arg(QDir::toNativeSeparators(path))),
-                 qPrintable(watcher.messages.last().text));
+    if (!message.isEmpty()) {
+        const QString& text = watcher.messages.last().text;
+        QVERIFY2(text.startsWith(message.arg(QDir::toNativeSeparators(path))), qPrintable(text));
+        QCOMPARE(text.split('\n').last(), ends);
+        QCOMPARE(text.count('\n') + 1, lines);
+        QCOMPARE(atReport, opened); // reported over the trees as they now stand
+    }
     QCOMPARE(shown.join(""), answers);
     if (file.isEmpty()) {
         QFile saved(path);

@@ -106,6 +106,8 @@ void ModalWatcher::look()
     if (!modal || !modal->isVisible())
         return;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        if (onMessage)
+            onMessage(box);
         messages.append({box->text(), box->windowTitle(), box->icon(),
                          static_cast<int>(box->buttons().size()), box->parentWidget()});
         for (QAbstractButton* button : box->buttons())

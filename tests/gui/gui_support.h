@@ -91,6 +91,7 @@ public:
     QList<MessageRecord> messages;
     QString press;
     std::function<void(QWidget*)> onDialog;
+    std::function<void(QMessageBox*)> onMessage; // before it is recorded and dismissed
 
 private:
     void look();
