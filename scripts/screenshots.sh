@@ -44,6 +44,14 @@ fail() { echo "screenshots.sh: $*" >&2; exit 1; }
 # One window (or root) into a file. ImageMagick's import can hang on a window that has
 # just gone, so it gets a time limit, and a picture not taken is an error.
 shot() { timeout 20 import -window "$1" "$2" || fail "could not take $(basename "$2")"; }
+# "Rjecnik" in the main menu (243, 270, 119 × 38 px) clicked; `dictionary` is its window.
+open_dictionary() {
+  eval "$(xdotool getwindowgeometry --shell "$menu")"
+  xdotool windowfocus "$menu"
+  sleep 0.2
+  xdotool mousemove $((X + 243 + 59)) $((Y + 270 + 19)) click 1
+  dictionary=$(window '^Rjecnik$')
+}
 # The id of the visible window named by the pattern; a window that does not come is an error.
 window() {
   local id
@@ -139,11 +147,7 @@ sleep 0.3
 
 # 6. The dictionary: "Rjecnik" (243, 270, 119 × 38), then Č opened by typing "čv" (its
 # "Čvorić" is found), and A opened by keys with its fourth entry selected.
-eval "$(xdotool getwindowgeometry --shell "$menu")"
-xdotool windowfocus "$menu"
-sleep 0.2
-xdotool mousemove $((X + 243 + 59)) $((Y + 270 + 19)) click 1
-dictionary=$(window '^Rjecnik$')
+open_dictionary
 sleep 0.3
 xdotool key Tab
 xdotool type --delay 80 'čv'
@@ -246,11 +250,7 @@ xdotool key Escape
 sleep 0.3
 
 # 14. The dictionary widened to 900 x 700 px, Č opened by typing "čv".
-eval "$(xdotool getwindowgeometry --shell "$menu")"
-xdotool windowfocus "$menu"
-sleep 0.2
-xdotool mousemove $((X + 243 + 59)) $((Y + 270 + 19)) click 1
-dictionary=$(window '^Rjecnik$')
+open_dictionary
 xdotool windowsize "$dictionary" 900 700
 sleep 0.3
 xdotool key Tab
