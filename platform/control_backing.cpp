@@ -34,6 +34,29 @@ constexpr int FRAME_GROWTH = 14;
 constexpr int FRAME_ABOVE = 7;
 constexpr int MAT = 3;
 
+// A raised grey face with its drop shadow, its outline and light top and left edges; the
+// face stands at the widget's origin.
+struct RaisedFace {
+    qreal shadow;
+    QColor top, bottom, outline;
+    qreal lightTop, lightLeft;
+};
+
+void paintRaisedFace(QPainter& painter, const QRect& face, const RaisedFace& look)
+{
+    const int w = face.width();
+    const int h = face.height();
+    painter.fillRect(face.translated(SHADOW_OFFSET), withAlpha(SHADOW, look.shadow));
+    QLinearGradient grey(0, 0, 0, h);
+    grey.setColorAt(0, look.top);
+    grey.setColorAt(1, look.bottom);
+    painter.fillRect(face, grey);
+    painter.setPen(look.outline);
+    painter.drawRect(face.adjusted(0, 0, -1, -1));
+    painter.fillRect(1, 1, w - 2, 1, withAlpha(Qt::white, look.lightTop));
+    painter.fillRect(1, 2, 1, h - 3, withAlpha(Qt::white, look.lightLeft));
+}
+
 } // namespace
 
 ControlBacking::ControlBacking(QWidget* control)
@@ -95,17 +118,10 @@ void TreePanel::paintEvent(QPaintEvent*)
     const int w = face.width();
     const int h = face.height();
 
-    painter.fillRect(face.translated(SHADOW_OFFSET), withAlpha(SHADOW, 0.18));
-    QLinearGradient grey(0, 0, 0, h);
-    grey.setColorAt(0, QColor(0xb9, 0xbe, 0xc2));
-    grey.setColorAt(1, QColor(0xa4, 0xaa, 0xaf));
-    painter.fillRect(face, grey);
-    painter.setPen(QColor(0x6f, 0x76, 0x7c));
-    painter.drawRect(face.adjusted(0, 0, -1, -1));
     // A light bevel above and left, a dark one below and right.
-    const QColor light = withAlpha(Qt::white, 0.55);
-    painter.fillRect(1, 1, w - 2, 1, light);
-    painter.fillRect(1, 2, 1, h - 3, light);
+    paintRaisedFace(painter, face,
+                    {0.18, QColor(0xb9, 0xbe, 0xc2), QColor(0xa4, 0xaa, 0xaf),
+                     QColor(0x6f, 0x76, 0x7c), 0.55, 0.55});
     const QColor dark = withAlpha(SHADOW, 0.25);
     painter.fillRect(2, h - 2, w - 3, 1, dark);
     painter.fillRect(w - 2, 2, 1, h - 4, dark);
@@ -152,15 +168,9 @@ void PictureFrame::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const int side = width() - SHADOW_OFFSET.x();
     const QRect frame(0, 0, side, side);
-    painter.fillRect(frame.translated(SHADOW_OFFSET), withAlpha(SHADOW, 0.2));
-    QLinearGradient grey(0, 0, 0, side);
-    grey.setColorAt(0, QColor(0x8d, 0x94, 0x99));
-    grey.setColorAt(1, QColor(0x5f, 0x67, 0x6d));
-    painter.fillRect(frame, grey);
-    painter.setPen(QColor(0x3f, 0x46, 0x4b));
-    painter.drawRect(frame.adjusted(0, 0, -1, -1));
-    painter.fillRect(1, 1, side - 2, 1, withAlpha(Qt::white, 0.5));
-    painter.fillRect(1, 2, 1, side - 3, withAlpha(Qt::white, 0.35));
+    paintRaisedFace(painter, QRect(0, 0, side, side),
+                    {0.2, QColor(0x8d, 0x94, 0x99), QColor(0x5f, 0x67, 0x6d),
+                     QColor(0x3f, 0x46, 0x4b), 0.5, 0.35});
 
     const QRect mat = controlRect().adjusted(-MAT, -MAT, MAT, MAT);
     painter.fillRect(mat, QColor(0xe9, 0xec, 0xec));

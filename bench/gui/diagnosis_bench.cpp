@@ -138,24 +138,37 @@ void fillBare(QTreeWidget& tree, const QList<ItemTexts>& items)
     tree.addTopLevelItems(tops);
 }
 
+// A plain window of the diagnosis's size with two bare trees where its trees stand.
+struct BareWindow {
+    BareWindow(const Shown& shown, bool maximised)
+    {
+        window.resize(windowSize(maximised));
+        leftTree.setGeometry(shown.leftPlace);
+        rightTree.setGeometry(shown.rightPlace);
+    }
+    void fill(const Shown& shown)
+    {
+        fillBare(leftTree, shown.leftItems);
+        fillBare(rightTree, shown.rightItems);
+    }
+    QDialog window;
+    QTreeWidget leftTree{&window};
+    QTreeWidget rightTree{&window};
+};
+
 void BM_BareTrees(benchmark::State& state, Knowledge knowledge, bool maximised)
 {
     auto kb = diagnosisInProgress(knowledge);
     const Shown shown = shownBy(*kb, maximised, true);
-    QDialog window;
-    window.resize(windowSize(maximised));
-    QTreeWidget leftTree(&window);
-    QTreeWidget rightTree(&window);
-    leftTree.setGeometry(shown.leftPlace);
-    rightTree.setGeometry(shown.rightPlace);
-    window.show();
+    BareWindow bare(shown, maximised);
+    bare.window.show();
     QCoreApplication::processEvents();
     for (auto _ : state) {
-        fillBare(leftTree, shown.leftItems);
-        fillBare(rightTree, shown.rightItems);
+        bare.fill(shown);
         QCoreApplication::processEvents();
     }
-    state.counters["items"] = leftTree.topLevelItemCount() + rightTree.topLevelItemCount();
+    state.counters["items"] =
+        bare.leftTree.topLevelItemCount() + bare.rightTree.topLevelItemCount();
 }
 
 void BM_DiagnosisReRank(benchmark::State& state, Knowledge knowledge, bool maximised)
@@ -181,17 +194,11 @@ void BM_BareOpen(benchmark::State& state, Knowledge knowledge, bool maximised)
     auto kb = diagnosisInProgress(knowledge);
     const Shown shown = shownBy(*kb, maximised, false);
     for (auto _ : state) {
-        QDialog window;
-        window.resize(windowSize(maximised));
-        QTreeWidget leftTree(&window);
-        QTreeWidget rightTree(&window);
-        leftTree.setGeometry(shown.leftPlace);
-        rightTree.setGeometry(shown.rightPlace);
-        fillBare(leftTree, shown.leftItems);
-        fillBare(rightTree, shown.rightItems);
-        window.show();
+        BareWindow bare(shown, maximised);
+        bare.fill(shown);
+        bare.window.show();
         QCoreApplication::processEvents();
-        window.hide();
+        bare.window.hide();
     }
 }
 
